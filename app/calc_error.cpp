@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: MIT
+#include "app/calc_error.h"
+
+namespace quorvel {
+
+CalcError::CalcError(Kind kind, const std::string& description)
+    : std::runtime_error(description), kind_(kind) {}
+
+std::int32_t CalcError::number() const noexcept {
+  return ErrorNumber(kind_);
+}
+
+}  // namespace quorvel

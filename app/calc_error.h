@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace quorvel {
+
+// A run-time error: it ends the running handler at the failing step. The
+// handler's guard hands it to the error report, which shows the number and
+// the description to the user.
+class CalcError : public std::runtime_error {
+ public:
+  enum class Kind {
+    TypeMismatch,
+    Overflow,
+    DivisionByZero,
+    FloatingPointFault,
+    InvalidArgument,
+    LaunchFailure,
+  };
+
+  // Makes an error of the given kind; the description is shown to the user as it stands.
+  CalcError(Kind kind, const std::string& description);
+
+  // What went wrong, in broad terms.
+  Kind kind() const noexcept { return kind_; }
+  // The stable number of the error's kind, shown in the error report.
+  std::int32_t number() const noexcept;
+  // A sentence for the user that says what went wrong.
+  std::string description() const { return what(); }
+
+ private:
+  Kind kind_;
+};
+
+// The error number of each kind. The numbers are part of what users see and
+// report, so they never change once released.
+constexpr std::int32_t ErrorNumber(CalcError::Kind kind) noexcept {
+  switch (kind) {
+    case CalcError::Kind::TypeMismatch:
+      return 1001;
+    case CalcError::Kind::Overflow:
+      return 1002;
+    case CalcError::Kind::DivisionByZero:
+      return 1003;
+    case CalcError::Kind::FloatingPointFault:
+      return 1004;
+    case CalcError::Kind::InvalidArgument:
+      return 1005;
+    case CalcError::Kind::LaunchFailure:
+      return 1006;
+  }
+  return 1000;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,480 @@
+// SPDX-License-Identifier: MIT
+#include "app/number_services.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <system_error>
+
+#include "app/calc_error.h"
+
+namespace quorvel {
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front()))
+    text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back()))
+    text.remove_suffix(1);
+  return text;
+}
+
+[[noreturn]] void ThrowNotANumber() {
+  throw CalcError(CalcError::Kind::TypeMismatch, "The text is not a number.");
+}
+
+// The largest exponent worth counting: beyond it every non-zero mantissa is
+// out of the double range either way.
+constexpr long kExponentClamp = 100000;
+
+// What a scan of a number's text found. The decimal magnitude (the power of
+// ten of its first significant digit) tells an overflow from an underflow
+// when from_chars reports the value out of range.
+struct Scanned {
+  bool negative = false;
+  std::string_view body;                       // the number without its sign
+  std::size_t point = std::string_view::npos;  // where the separator stands in body
+  long magnitude = 0;
+};
+
+// Checks the grammar: sign? digits with at most one separator, then
+// (e|E) sign? digits. Throws TypeMismatch for anything else.
+Scanned Scan(std::string_view s, std::string_view separator) {
+  Scanned scanned;
+  std::size_t i = 0;
+  if (s[i] == '+' || s[i] == '-') {
+    scanned.negative = s[i] == '-';
+    ++i;
+  }
+  std::size_t bodyStart = i;
+  long significantIntegerDigits = 0;
+  long zerosBeforeFirstFractionDigit = 0;
+  bool seenNonZero = false;
+  std::size_t mantissaDigits = 0;
+  while (i < s.size()) {
+    char c = s[i];
+    bool seenPoint = scanned.point != std::string_view::npos;
+    if (IsDigit(c)) {
+      ++mantissaDigits;
+      seenNonZero = seenNonZero || c != '0';
+      if (!seenPoint && seenNonZero)
+        ++significantIntegerDigits;
+      if (seenPoint && !seenNonZero)
+        ++zerosBeforeFirstFractionDigit;
+      ++i;
+    } else if (!seenPoint && !separator.empty() && s.substr(i).starts_with(separator)) {
+      scanned.point = i - bodyStart;
+      i += separator.size();
+    } else {
+      break;
+    }
+  }
+  if (mantissaDigits == 0)
+    ThrowNotANumber();
+
+  long exponent = 0;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    ++i;
+    bool exponentNegative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+      exponentNegative = s[i] == '-';
+      ++i;
+    }
+    std::size_t exponentDigits = 0;
+    while (i < s.size() && IsDigit(s[i])) {
+      exponent = std::min(kExponentClamp, exponent * 10 + (s[i] - '0'));
+      ++exponentDigits;
+      ++i;
+    }
+    if (exponentDigits == 0)
+      ThrowNotANumber();
+    if (exponentNegative)
+      exponent = -exponent;
+  }
+  if (i != s.size())
+    ThrowNotANumber();
+
+  scanned.body = s.substr(bodyStart);
+  scanned.magnitude = significantIntegerDigits > 0 ? significantIntegerDigits - 1 + exponent
+                                                   : exponent - zerosBeforeFirstFractionDigit - 1;
+  return scanned;
+}
+
+}  // namespace
+
+double ToNumber(std::string_view text, const NumberFormat& format) {
+  std::string_view s = TrimBlanks(text);
+  if (s.empty()) {
+    throw CalcError(CalcError::Kind::TypeMismatch, "The text is empty: a number is needed.");
+  }
+  Scanned scanned = Scan(s, format.decimal);
+
+  // from_chars knows only "." as the separator: any other is rewritten in a
+  // copy, which stays on the stack for every number a person would type.
+  std::string_view body = scanned.body;
+  std::array<char, 64> small;
+  std::string large;
+  if (scanned.point != std::string_view::npos && format.decimal != ".") {
+    char* copy = small.data();
+    if (body.size() > small.size()) {
+      large.resize(body.size());
+      copy = large.data();
+    }
+    char* end = std::copy_n(body.data(), scanned.point, copy);
+    *end++ = '.';
+    std::string_view rest = body.substr(scanned.point + format.decimal.size());
+    end = std::copy(rest.begin(), rest.end(), end);
+    body = std::string_view(copy, static_cast<std::size_t>(end - copy));
+  }
+
+  double value = 0.0;
+  auto [end, ec] = std::from_chars(body.data(), body.data() + body.size(), value);
+  if (ec == std::errc::result_out_of_range) {
+    if (scanned.magnitude > 0) {
+      throw CalcError(CalcError::Kind::Overflow, "The number is too large.");
+    }
+    value = 0.0;
+  } else if (ec != std::errc() || end != body.data() + body.size()) {
+    ThrowNotANumber();
+  }
+  return scanned.negative ? -value : value;
+}
+
+namespace {
+
+// ---- Exact decimal rounding of a double ----
+//
+// A finite double is m * 2^e with an integer m below 2^53. Multiplying m by a
+// power of ten in 128-bit integers and shifting right by -e gives the exact
+// digits and the exact remainder, so rounding needs no floating point at all.
+
+constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
+  std::array<std::uint64_t, 20> powers{};
+  std::uint64_t power = 1;
+  for (auto& p : powers) {
+    p = power;
+    power *= 10;
+  }
+  return powers;
+}();
+
+enum class Ties { AwayFromZero, ToEven };
+
+// Rounds magnitude * 10^power (0 <= power <= 19) to an integer. Returns false
+// when the result does not fit in 64 bits, or where 128-bit integers are missing.
+bool ScaleAndRound(double magnitude, int power, Ties ties, std::uint64_t& rounded) {
+#ifdef __SIZEOF_INT128__
+  __extension__ typedef unsigned __int128 U128;
+  auto bits = std::bit_cast<std::uint64_t>(magnitude);
+  auto biased = static_cast<int>(bits >> 52);
+  std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
+  int exponent = -1074;
+  if (biased != 0) {
+    mantissa |= std::uint64_t{1} << 52;
+    exponent = biased - 1075;
+  }
+  // Below 2^117: 2^53 times 10^19.
+  U128 scaled = U128{mantissa} * kPowersOfTen[static_cast<std::size_t>(power)];
+  if (exponent >= 0) {
+    if (exponent > 10 || (scaled << exponent) >> 64 != 0)
+      return false;
+    rounded = static_cast<std::uint64_t>(scaled << exponent);
+    return true;
+  }
+  int shift = -exponent;
+  if (shift >= 118) {  // less than half a unit
+    rounded = 0;
+    return true;
+  }
+  U128 quotient = scaled >> shift;
+  U128 remainder = scaled - (quotient << shift);
+  U128 half = U128{1} << (shift - 1);
+  if (remainder > half ||
+      (remainder == half && (ties == Ties::AwayFromZero || (quotient & 1) != 0))) {
+    ++quotient;
+  }
+  if (quotient >> 64 != 0)
+    return false;
+  rounded = static_cast<std::uint64_t>(quotient);
+  return true;
+#else
+  (void)magnitude, (void)power, (void)ties, (void)rounded;
+  return false;
+#endif
+}
+
+// ---- FormatValue ----
+
+// Room for the longest fixed text of a double: 309 integer digits, a point and
+// up to 16 decimals, plus room in front for a carry.
+constexpr std::size_t kFixedRoom = 340;
+constexpr std::size_t kFrontRoom = 8;
+
+// Adds one unit in the last digit of [first, last), skipping the point; may
+// write one digit in front of `first`, and returns the new start.
+char* RoundUpLastDigit(char* first, char* last) {
+  for (char* p = last; p-- != first;) {
+    if (*p == '.')
+      continue;
+    if (*p != '9') {
+      ++*p;
+      return first;
+    }
+    *p = '0';
+  }
+  *--first = '1';
+  return first;
+}
+
+// True when `magnitude` lies exactly halfway between two multiples of
+// 10^-decimals. Such a value is odd / 2^(decimals + 1), since 10^decimals
+// contributes only its power of two to a binary fraction.
+bool IsExactHalf(double magnitude, int decimals) {
+  double scaled = std::ldexp(magnitude, decimals + 1);
+  return scaled < 0x1p53 && scaled == std::floor(scaled) && std::fmod(scaled, 2.0) == 1.0;
+}
+
+// Writes magnitude rounded to `decimals` places, halves away from zero, as
+// plain digits with a '.' into buffer; returns the text.
+std::string_view WriteFixed(double magnitude, int decimals, std::array<char, kFixedRoom>& buffer) {
+  char* first = buffer.data() + kFrontRoom;
+  char* bufferEnd = buffer.data() + buffer.size();
+  auto places = static_cast<std::size_t>(decimals);
+  std::uint64_t units = 0;
+  if (ScaleAndRound(magnitude, decimals, Ties::AwayFromZero, units)) {
+    char* last = std::to_chars(first, bufferEnd, units).ptr;
+    auto written = static_cast<std::size_t>(last - first);
+    if (written <= places) {  // pad to "0.00ddd"
+      std::size_t pad = places + 1 - written;
+      std::copy_backward(first, last, last + pad);
+      std::fill_n(first, pad, '0');
+      last += pad;
+    }
+    if (places > 0) {
+      std::copy_backward(last - places, last, last + 1);
+      *(last - places) = '.';
+      ++last;
+    }
+    return {first, static_cast<std::size_t>(last - first)};
+  }
+  // Large values: std::to_chars rounds exact halves to even, so a half is
+  // written with one digit more (exact, as a half has decimals + 1 places)
+  // and rounded up on the text.
+  bool half = IsExactHalf(magnitude, decimals);
+  char* last = std::to_chars(first, bufferEnd, magnitude, std::chars_format::fixed,
+                             half ? decimals + 1 : decimals)
+                   .ptr;
+  if (half) {
+    last -= decimals == 0 ? 2 : 1;
+    first = RoundUpLastDigit(first, last);
+  }
+  return {first, static_cast<std::size_t>(last - first)};
+}
+
+}  // namespace
+
+std::string FormatValue(double value, const DigitPattern& pattern, const NumberFormat& format) {
+  if (std::isnan(value))
+    return "NaN";
+  if (std::isinf(value))
+    return value < 0 ? "-Infinity" : "Infinity";
+
+  std::array<char, kFixedRoom> buffer;
+  std::string_view digits = WriteFixed(std::fabs(value), pattern.maxDecimals, buffer);
+  std::size_t point = std::min(digits.find('.'), digits.size());
+  std::string_view integer = digits.substr(0, point);
+  std::string_view fraction = digits.substr(std::min(point + 1, digits.size()));
+  auto minDecimals = static_cast<std::size_t>(pattern.minDecimals);
+  while (fraction.size() > minDecimals && fraction.back() == '0')
+    fraction.remove_suffix(1);
+  bool zero = integer.find_first_not_of('0') == std::string_view::npos &&
+              fraction.find_first_not_of('0') == std::string_view::npos;
+  if (pattern.minIntegerDigits == 0 && integer == "0")
+    integer = {};
+
+  std::string text;
+  if (value < 0 && !zero)
+    text.push_back('-');
+  auto wanted = static_cast<std::size_t>(pattern.minIntegerDigits);
+  if (integer.size() < wanted)
+    text.append(wanted - integer.size(), '0');
+  text.append(integer);
+  if (!fraction.empty()) {
+    text.append(format.decimal);
+    text.append(fraction);
+  }
+  if (text.empty())
+    text.push_back('0');
+  return text;
+}
+
+namespace {
+
+// ---- NumberToText ----
+
+constexpr int kSignificantDigits = 15;
+// Room for "-d.ddddddddddddddE+ddd" and "-0.00000000000000ddddddddddddddd".
+constexpr std::size_t kTextRoom = 40;
+
+// The significant digits of a number and the power of ten of the first one.
+struct Significant {
+  std::array<char, 20> digits;
+  std::size_t count = 0;
+  int exponent = 0;
+};
+
+// Rounds a finite, non-zero magnitude to 15 significant digits; exact ties
+// (possible only in the 16th digit) go to the even digit.
+Significant RoundToSignificant(double magnitude) {
+  Significant s;
+  // The exact route covers every magnitude whose scaled digits fit in 64 bits:
+  // 10^14 <= magnitude * 10^(14 - exponent) < 10^15.
+  if (magnitude >= 1e-5 && magnitude < 1e15) {
+    // A first guess of the power of ten; the loop below corrects it by one
+    // where the guess was off at a boundary.
+    int exponent = 0;
+    if (magnitude >= 1.0) {
+      while (exponent < 14 && magnitude >= static_cast<double>(kPowersOfTen[exponent + 1])) {
+        ++exponent;
+      }
+    } else {
+      while (exponent > -5 && magnitude * static_cast<double>(kPowersOfTen[1 - exponent]) < 10.0) {
+        --exponent;
+      }
+    }
+    for (int attempt = 0; attempt < 3; ++attempt) {
+      std::uint64_t units = 0;
+      int power = kSignificantDigits - 1 - exponent;
+      if (power < 0 || power > 19 || !ScaleAndRound(magnitude, power, Ties::ToEven, units))
+        break;
+      if (units >= kPowersOfTen[kSignificantDigits] && units != kPowersOfTen[kSignificantDigits]) {
+        ++exponent;
+      } else if (units < kPowersOfTen[kSignificantDigits - 1]) {
+        --exponent;
+      } else {
+        if (units == kPowersOfTen[kSignificantDigits]) {  // rounded up to the next power
+          units /= 10;
+          ++exponent;
+        }
+        s.count = static_cast<std::size_t>(
+            std::to_chars(s.digits.data(), s.digits.data() + s.digits.size(), units).ptr -
+            s.digits.data());
+        s.exponent = exponent;
+        return s;
+      }
+    }
+  }
+  // d.dddddddddddddde+ddd
+  std::array<char, 32> scientific;
+  char* end = std::to_chars(scientific.data(), scientific.data() + scientific.size(), magnitude,
+                            std::chars_format::scientific, kSignificantDigits - 1)
+                  .ptr;
+  std::string_view written(scientific.data(), static_cast<std::size_t>(end - scientific.data()));
+  std::size_t e = written.find('e');
+  std::from_chars(written.data() + e + (written[e + 1] == '+' ? 2 : 1), end, s.exponent);
+  for (char c : written.substr(0, e)) {
+    if (c != '.')
+      s.digits[s.count++] = c;
+  }
+  return s;
+}
+
+// Writes a finite, non-zero value with its sign column into `out`; returns the end.
+char* WriteNumberText(double value, char* out) {
+  Significant s = RoundToSignificant(std::fabs(value));
+  while (s.count > 1 && s.digits[s.count - 1] == '0')
+    --s.count;
+  std::string_view digits(s.digits.data(), s.count);
+  int exponent = s.exponent;
+
+  char* p = out;
+  *p++ = value < 0 ? '-' : ' ';
+  auto put = [&p](std::string_view part) { p = std::copy(part.begin(), part.end(), p); };
+  if (exponent >= kSignificantDigits || exponent < -kSignificantDigits) {
+    put(digits.substr(0, 1));
+    if (digits.size() > 1) {
+      *p++ = '.';
+      put(digits.substr(1));
+    }
+    put(exponent < 0 ? "E-" : "E+");
+    p = std::to_chars(p, out + kTextRoom, exponent < 0 ? -exponent : exponent).ptr;
+  } else if (exponent >= 0) {
+    auto integerDigits = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= integerDigits) {
+      put(digits);
+      p = std::fill_n(p, integerDigits - digits.size(), '0');
+    } else {
+      put(digits.substr(0, integerDigits));
+      *p++ = '.';
+      put(digits.substr(integerDigits));
+    }
+  } else {
+    put("0.");
+    p = std::fill_n(p, -exponent - 1, '0');
+    put(digits);
+  }
+  return p;
+}
+
+}  // namespace
+
+std::string NumberToText(double value) {
+  if (!std::isfinite(value))
+    ThrowNotANumber();
+  if (value == 0.0)
+    return " 0";
+  std::array<char, kTextRoom> buffer;
+  char* end = WriteNumberText(value, buffer.data());
+  return std::string(buffer.data(), end);
+}
+
+std::string NumberToText(std::string_view text, const NumberFormat& format) {
+  return NumberToText(ToNumber(text, format));
+}
+
+std::string FormatValue(double value, const NumberFormat& format) {
+  if (!std::isfinite(value))
+    return FormatValue(value, DigitPattern{"0"}, format);
+  if (value == 0.0)
+    return "0";
+  std::array<char, kTextRoom> buffer;
+  std::string_view written(
+      buffer.data(),
+      static_cast<std::size_t>(WriteNumberText(value, buffer.data()) - buffer.data()));
+  if (written.front() == ' ')
+    written.remove_prefix(1);
+  std::size_t point = written.find('.');
+  if (point == std::string_view::npos)
+    return std::string(written);
+  std::string text(written.substr(0, point));
+  text.append(format.decimal);
+  text.append(written.substr(point + 1));
+  return text;
+}
+
+double Divide(double dividend, double divisor) {
+  if (divisor == 0.0) {
+    if (dividend == 0.0) {
+      throw CalcError(CalcError::Kind::Overflow, "Zero divided by zero has no value.");
+    }
+    throw CalcError(CalcError::Kind::DivisionByZero, "A number was divided by zero.");
+  }
+  double quotient = dividend / divisor;
+  if (!std::isfinite(quotient)) {
+    throw CalcError(CalcError::Kind::Overflow, "The result of a division is too large.");
+  }
+  return quotient;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+// Replaces the global operator new of the benchmark program so that every
+// heap allocation is counted.
+#include "bench/counting_allocator.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+std::atomic<long> g_allocations{0};
+}  // namespace
+
+long quorvel::bench::AllocationCount() noexcept {
+  return g_allocations.load();
+}
+
+void* operator new(std::size_t size) {
+  g_allocations.fetch_add(1, std::memory_order_relaxed);
+  if (void* p = std::malloc(size == 0 ? 1 : size))
+    return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+#include "calc/hyperfocal.h"
+
+#include <string>
+
+#include "app/calc_error.h"
+#include "app/float_checks.h"
+#include "app/number_services.h"
+
+namespace quorvel {
+namespace {
+
+// The circle-of-confusion factor. It is 0.3, not the textbook 0.03 mm: the
+// program has always used this value, and its results are what users know.
+constexpr double kConfusionFactor = 0.3;
+constexpr double kMillimetresToMetres = 1e-3;
+constexpr double kFeetPerMetre = 3.281;
+constexpr DigitPattern kResultPattern{"###0.00"};
+constexpr std::string_view kUnitSuffix = " ft.";
+
+using Kind = CalcError::Kind;
+
+// Reads one of the two inputs; an error says which input was at fault.
+double ReadInput(std::string_view text, const NumberFormat& format, std::string_view name,
+                 std::string_view example) {
+  try {
+    return ToNumber(text, format);
+  } catch (const CalcError& error) {
+    std::string what(name);
+    if (error.kind() == Kind::Overflow) {
+      throw CalcError(error.kind(), what + " is too large a number.");
+    }
+    throw CalcError(error.kind(), what + " is not a number. Type a number, for example " +
+                                      std::string(example) + ".");
+  }
+}
+
+}  // namespace
+
+std::string CalcHyperfocal(std::string_view focalText, std::string_view apertureText,
+                           const NumberFormat& format) {
+  ClearFloat();
+  double focal = ReadInput(focalText, format, "The focal length", "50");
+  double focalSquared = Multiply(focal, focal);
+  try {
+    CheckFloat();
+  } catch (const CalcError&) {
+    throw CalcError(Kind::FloatingPointFault,
+                    "The focal length is too large: its square is beyond the range of numbers "
+                    "this program can handle.");
+  }
+
+  ClearFloat();
+  double aperture = ReadInput(apertureText, format, "The f-number", "8");
+  double denominator = Multiply(aperture, kConfusionFactor);
+  try {
+    CheckFloat();
+  } catch (const CalcError&) {
+    throw CalcError(Kind::FloatingPointFault, "The f-number is too large to compute with.");
+  }
+
+  double quotient = 0.0;
+  try {
+    quotient = Divide(focalSquared, denominator);
+  } catch (const CalcError& error) {
+    if (error.kind() == Kind::DivisionByZero) {
+      throw CalcError(error.kind(), "The f-number cannot be zero.");
+    }
+    if (focalSquared == 0.0) {
+      throw CalcError(
+          error.kind(),
+          "A focal length of zero with an f-number of zero has no hyperfocal distance.");
+    }
+    throw CalcError(error.kind(),
+                    "The hyperfocal distance is too large to compute: try a smaller focal length "
+                    "or a larger f-number.");
+  }
+  double feetPerMillimetreUnit = Multiply(kMillimetresToMetres, kFeetPerMetre);
+  try {
+    CheckFloat();
+  } catch (const CalcError&) {
+    throw CalcError(Kind::FloatingPointFault,
+                    "The hyperfocal distance is beyond the range of numbers this program can "
+                    "handle.");
+  }
+  double feet = Multiply(quotient, feetPerMillimetreUnit);
+
+  std::string caption = NumberToText(FormatValue(feet, kResultPattern, format), format);
+  caption.append(kUnitSuffix);
+  return caption;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,10 @@
+# SPDX-License-Identifier: MIT
+# quorvel_warnings: an interface target that carries the project's warning set.
+add_library(quorvel_warnings INTERFACE)
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  target_compile_options(quorvel_warnings INTERFACE
+    -Wall -Wextra -Wpedantic -Wshadow -Wconversion)
+  if(QUORVEL_WARNINGS_AS_ERRORS)
+    target_compile_options(quorvel_warnings INTERFACE -Werror)
+  endif()
+endif()

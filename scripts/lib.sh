@@ -1,0 +1,35 @@
+# SPDX-License-Identifier: MIT
+# Shared by the set-up scripts: the Debian packages each task needs, and a
+# helper that installs only what is missing.
+
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev)
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev locales)
+CI_PACKAGES=(clang clang-format libclang-rt-14-dev)
+
+# Runs a command as root, through sudo when we are not root already.
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# Installs the named Debian packages that are not installed yet.
+install_packages() {
+  local missing=()
+  for package in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$package")
+    fi
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -q
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+  fi
+}
+
+# Makes sure the German locale used by the locale test is installed.
+ensure_test_locale() {
+  if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    echo "Generating the de_DE.UTF-8 locale for the tests"
+    as_root localedef -i de_DE -f UTF-8 de_DE.UTF-8
+  fi
+}

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: MIT
+#include "calc/hyperfocal.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+
+#include "app/calc_error.h"
+#include "tests/rounding_oracle.h"
+
+namespace quorvel {
+namespace {
+
+using Kind = CalcError::Kind;
+
+struct Worked {
+  const char* focal;
+  const char* aperture;
+  const char* caption;
+};
+
+TEST(CalcHyperfocalTest, WorkedResults) {
+  const Worked rows[] = {
+      {"50", "8", " 3.42 ft."},
+      {"35", "11", " 1.22 ft."},
+      {"200", "2.8", " 156.24 ft."},
+      {"1000", "1", " 10936.67 ft."},
+      {"24", "1.4", " 4.5 ft."},
+      {"35", "2", " 6.7 ft."},
+      {"0", "8", " 0 ft."},
+      {"50", "-8", "-3.42 ft."},
+      // Blanks around a number, a negative focal length, tiny results.
+      {" 50 ", " 8 ", " 3.42 ft."},
+      {"-50", "8", " 3.42 ft."},
+      {"1", "8", " 0 ft."},
+      {"1e-200", "8", " 0 ft."},
+      {"0", "-8", " 0 ft."},
+      {"10", "8", " 0.14 ft."},
+      {"5000", "1", " 273416.67 ft."},
+      {"1e6", "0.1", " 109366666666.67 ft."},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(CalcHyperfocal(row.focal, row.aperture, kPlainFormat), row.caption)
+        << row.focal << " mm at f/" << row.aperture;
+  }
+}
+
+TEST(CalcHyperfocalTest, PressingAgainGivesTheSameCaption) {
+  std::string first = CalcHyperfocal("200", "2.8", kPlainFormat);
+  EXPECT_EQ(CalcHyperfocal("200", "2.8", kPlainFormat), first);
+}
+
+TEST(CalcHyperfocalTest, DecimalCommaFormat) {
+  constexpr NumberFormat comma{","};
+  EXPECT_EQ(CalcHyperfocal("200", "2,8", comma), " 156.24 ft.");
+  EXPECT_EQ(CalcHyperfocal("24", "1,4", comma), " 4.5 ft.");
+  EXPECT_THROW(CalcHyperfocal("200", "2.8", comma), CalcError);
+}
+
+struct Failure {
+  const char* focal;
+  const char* aperture;
+  Kind kind;
+  const char* named;  // the input the description must name, or nullptr
+};
+
+TEST(CalcHyperfocalTest, FailuresStopAtTheirStep) {
+  const Failure failures[] = {
+      {"", "", Kind::TypeMismatch, "focal length"},
+      {"abc", "x", Kind::TypeMismatch, "focal length"},
+      {"50", "", Kind::TypeMismatch, "f-number"},
+      {"50", "f/8", Kind::TypeMismatch, "f-number"},
+      {"1e400", "8", Kind::Overflow, "focal length"},
+      {"50", "1e400", Kind::Overflow, "f-number"},
+      {"50", "0", Kind::DivisionByZero, "f-number"},
+      {"0", "0", Kind::Overflow, nullptr},
+      {"1e200", "8", Kind::FloatingPointFault, "focal length"},
+      {"1e200", "abc", Kind::FloatingPointFault, "focal length"},
+      {"1e150", "1e-300", Kind::Overflow, nullptr},
+  };
+  for (const auto& f : failures) {
+    try {
+      std::string caption = CalcHyperfocal(f.focal, f.aperture, kPlainFormat);
+      ADD_FAILURE() << f.focal << ", " << f.aperture << " gave " << caption;
+    } catch (const CalcError& error) {
+      EXPECT_EQ(error.kind(), f.kind) << f.focal << ", " << f.aperture;
+      if (f.named != nullptr) {
+        EXPECT_NE(error.description().find(f.named), std::string::npos) << error.description();
+      }
+      EXPECT_EQ(error.description().back(), '.') << "a full sentence";
+    }
+  }
+}
+
+TEST(CalcHyperfocalTest, CaptionIsTheRoundedFormulaForRandomInputs) {
+  std::mt19937_64 random(20261207);
+  std::uniform_int_distribution<int> focalCents(100, 200000);
+  std::uniform_int_distribution<int> apertureTenths(5, 640);
+  for (int i = 0; i < 20000; ++i) {
+    char focalText[32];
+    char apertureText[32];
+    int cents = focalCents(random);
+    int tenths = apertureTenths(random);
+    std::snprintf(focalText, sizeof focalText, "%d.%02d", cents / 100, cents % 100);
+    std::snprintf(apertureText, sizeof apertureText, "%d.%d", tenths / 10, tenths % 10);
+    double f = std::strtod(focalText, nullptr);
+    double n = std::strtod(apertureText, nullptr);
+    double expected = testing::RoundToCents(f * f / (n * 0.3) * (1e-3 * 3.281));
+
+    std::string caption = CalcHyperfocal(focalText, apertureText, kPlainFormat);
+    ASSERT_EQ(caption.front(), ' ');
+    ASSERT_TRUE(caption.ends_with(" ft.")) << caption;
+    double shown = std::strtod(caption.c_str(), nullptr);
+    ASSERT_EQ(shown, expected) << focalText << " mm at f/" << apertureText << ": " << caption;
+  }
+}
+
+}  // namespace
+}  // namespace quorvel

@@ -1,0 +1,241 @@
+// SPDX-License-Identifier: MIT
+#include "app/number_services.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/calc_error.h"
+#include "app/float_checks.h"
+#include "tests/rounding_oracle.h"
+
+namespace quorvel {
+namespace {
+
+using Kind = CalcError::Kind;
+constexpr NumberFormat kComma{","};
+// The Arabic decimal separator, two bytes in UTF-8.
+constexpr NumberFormat kArabic{"\xD9\xAB"};
+
+template <typename F>
+Kind KindThrownBy(F&& call) {
+  try {
+    call();
+  } catch (const CalcError& error) {
+    return error.kind();
+  }
+  ADD_FAILURE() << "no CalcError was thrown";
+  return Kind::InvalidArgument;
+}
+
+TEST(CalcErrorTest, NumbersAreDistinctPerKindAndCarriedByTheError) {
+  std::set<std::int32_t> seen;
+  for (Kind kind : {Kind::TypeMismatch, Kind::Overflow, Kind::DivisionByZero,
+                    Kind::FloatingPointFault, Kind::InvalidArgument, Kind::LaunchFailure}) {
+    EXPECT_TRUE(seen.insert(ErrorNumber(kind)).second);
+    CalcError error(kind, "Something went wrong.");
+    EXPECT_EQ(error.number(), ErrorNumber(kind));
+    EXPECT_EQ(error.description(), "Something went wrong.");
+  }
+}
+
+struct ReadCase {
+  const char* text;
+  double expected;
+};
+
+TEST(ToNumberTest, ReadsWhatUsersType) {
+  const ReadCase cases[] = {
+      {"50", 50},
+      {" 50 ", 50},
+      {"\t7\t", 7},
+      {"+8", 8},
+      {"-8", -8},
+      {"2.8", 2.8},
+      {".5", 0.5},
+      {"5.", 5},
+      {"00001.5", 1.5},
+      {"1e3", 1000},
+      {"1E-2", 0.01},
+      {"-2.5e+1", -25},
+      {"0e99999", 0},
+      {"1e-400", 0},
+      {"4.9e-324", 4.9e-324},
+      {"1.7976931348623157e308", 1.7976931348623157e308},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ToNumber(c.text, kPlainFormat), c.expected) << '"' << c.text << '"';
+  }
+}
+
+TEST(ToNumberTest, ReadsTheSeparatorOfTheGivenFormat) {
+  EXPECT_EQ(ToNumber("2,8", kComma), 2.8);
+  EXPECT_EQ(ToNumber(" ,5 ", kComma), 0.5);
+  EXPECT_EQ(ToNumber("2\xD9\xAB"
+                     "8",
+                     kArabic),
+            2.8);
+  EXPECT_EQ(KindThrownBy([] { ToNumber("2.8", kComma); }), Kind::TypeMismatch);
+  EXPECT_EQ(KindThrownBy([] { ToNumber("2,8", kPlainFormat); }), Kind::TypeMismatch);
+}
+
+TEST(ToNumberTest, ReadsTextsLongerThanItsInlineBuffer) {
+  std::string tiny = "0." + std::string(100, '0') + "25";
+  EXPECT_EQ(ToNumber(tiny, kPlainFormat), 0.25e-100);
+  EXPECT_EQ(KindThrownBy([] { ToNumber("1" + std::string(400, '0'), kPlainFormat); }),
+            Kind::Overflow);
+}
+
+TEST(ToNumberTest, RejectsWhatIsNotAPlainNumber) {
+  const char* rejected[] = {"",     "   ", "abc",   "1,000",    "1.2.3", "0x10", "inf", "nan",
+                            "1e",   "1e+", "+",     "-",        ".",     "1 2",  "--1", "+-1",
+                            "1.5x", "e5",  "1e5.5", "\xD9\xA1", "5 mm",  "\n5"};
+  for (const char* text : rejected) {
+    EXPECT_EQ(KindThrownBy([&] { ToNumber(text, kPlainFormat); }), Kind::TypeMismatch)
+        << '"' << text << '"';
+  }
+}
+
+TEST(ToNumberTest, ValuesBeyondTheDoubleRangeOverflow) {
+  for (const char* text : {"1e309", "-1e400", "1e99999999999999999999", "0.001e312"}) {
+    EXPECT_EQ(KindThrownBy([&] { ToNumber(text, kPlainFormat); }), Kind::Overflow) << text;
+  }
+  EXPECT_EQ(ToNumber("1000e-326", kPlainFormat), 1e-323);
+}
+
+struct FormatCase {
+  double value;
+  const char* expected;
+};
+
+TEST(FormatValueTest, TwoDecimalsRoundHalvesAwayFromZero) {
+  constexpr DigitPattern pattern{"###0.00"};
+  const FormatCase cases[] = {
+      {3.4177083, "3.42"},     {0.125, "0.13"},
+      {-0.125, "-0.13"},       {0.375, "0.38"},
+      {99.875, "99.88"},       {2.5, "2.50"},
+      {9.999, "10.00"},        {-9.995, "-9.99"},
+      {1.005, "1.00"},         {0, "0.00"},
+      {-0.0, "0.00"},          {-0.001, "0.00"},
+      {0.004, "0.00"},         {0.005, "0.01"},
+      {12345.678, "12345.68"}, {1e20, "100000000000000000000.00"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FormatValue(c.value, pattern, kPlainFormat), c.expected) << c.value;
+  }
+  EXPECT_EQ(FormatValue(3.4177083, pattern, kComma), "3,42");
+  EXPECT_EQ(FormatValue(1e308, pattern, kPlainFormat).size(), 309u + 3u);
+}
+
+TEST(FormatValueTest, OtherPatterns) {
+  EXPECT_EQ(FormatValue(2.5, DigitPattern{"0"}, kPlainFormat), "3");
+  EXPECT_EQ(FormatValue(0.5, DigitPattern{"#.##"}, kPlainFormat), ".5");
+  EXPECT_EQ(FormatValue(0.0, DigitPattern{"#.##"}, kPlainFormat), "0");
+  EXPECT_EQ(FormatValue(1.25, DigitPattern{"00.0"}, kPlainFormat), "01.3");
+  EXPECT_EQ(FormatValue(7.1, DigitPattern{"0.0#"}, kPlainFormat), "7.1");
+  EXPECT_EQ(FormatValue(2.5, kComma), "2,5");
+  EXPECT_EQ(FormatValue(-3.0, kPlainFormat), "-3");
+}
+
+TEST(NumberToTextTest, WritesPlainNumbersWithASignColumn) {
+  const FormatCase cases[] = {
+      {3.42, " 3.42"},
+      {4.50, " 4.5"},
+      {0, " 0"},
+      {-0.0, " 0"},
+      {-3.42, "-3.42"},
+      {10936.67, " 10936.67"},
+      {0.13, " 0.13"},
+      {0.1 + 0.2, " 0.3"},
+      {0.001, " 0.001"},
+      {123456789012345, " 123456789012345"},
+      {999999999999999.9, " 1E+15"},
+      {1e15, " 1E+15"},
+      {-1234567890123456, "-1.23456789012346E+15"},
+      {1e-16, " 1E-16"},
+      {1.5e300, " 1.5E+300"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(NumberToText(c.value), c.expected) << c.value;
+  }
+}
+
+TEST(NumberToTextTest, ReadsTextTheWayToNumberDoes) {
+  EXPECT_EQ(NumberToText("3,40", kComma), " 3.4");
+  EXPECT_EQ(NumberToText(" -0.00 ", kPlainFormat), " 0");
+  EXPECT_EQ(KindThrownBy([] { NumberToText("abc", kPlainFormat); }), Kind::TypeMismatch);
+  EXPECT_EQ(KindThrownBy([] { NumberToText(std::numeric_limits<double>::quiet_NaN()); }),
+            Kind::TypeMismatch);
+}
+
+// Doubles spread over every magnitude, both signs, as random bit patterns.
+std::vector<double> RandomDoubles(int count) {
+  std::mt19937_64 random(7);
+  std::vector<double> values;
+  while (static_cast<int>(values.size()) < count) {
+    double value = std::bit_cast<double>(random());
+    if (std::isfinite(value))
+      values.push_back(value);
+  }
+  return values;
+}
+
+TEST(FormattersTest, AgreeWithExactRoundingAcrossAllMagnitudes) {
+  constexpr DigitPattern cents{"###0.00"};
+  for (double value : RandomDoubles(20000)) {
+    // Also the same mantissa moved to where two decimals matter: 2^-11 to 2^49.
+    int ignored = 0;
+    int exponent = static_cast<int>(std::bit_cast<std::uint64_t>(value) % 60) - 10;
+    double everyday = std::ldexp(std::frexp(value, &ignored), exponent);
+    for (double v : {value, everyday}) {
+      double shown = std::strtod(FormatValue(v, cents, kPlainFormat).c_str(), nullptr);
+      ASSERT_EQ(shown, testing::RoundToCents(v)) << std::hexfloat << v;
+      if (v != 0) {
+        double text = std::strtod(NumberToText(v).c_str(), nullptr);
+        ASSERT_EQ(text, testing::RoundToSignificant15(v)) << std::hexfloat << v;
+      }
+    }
+  }
+}
+
+TEST(DivideTest, QuotientsAndTheirErrors) {
+  EXPECT_EQ(Divide(6, 3), 2);
+  EXPECT_EQ(Divide(1e-308, 1e10), 1e-318);
+  struct {
+    double dividend, divisor;
+    Kind kind;
+  } failures[] = {
+      {1, 0, Kind::DivisionByZero},
+      {-1, -0.0, Kind::DivisionByZero},
+      {0, 0, Kind::Overflow},
+      {1e308, 1e-10, Kind::Overflow},
+  };
+  for (const auto& f : failures) {
+    EXPECT_EQ(KindThrownBy([&] { Divide(f.dividend, f.divisor); }), f.kind)
+        << f.dividend << " / " << f.divisor;
+  }
+}
+
+TEST(FloatChecksTest, FlagsRaisedByARunTimeProductAreSeen) {
+  ClearFloat();
+  EXPECT_NO_THROW(CheckFloat());
+  // Constant operands: a compiler that folded the product would raise no flag.
+  Multiply(1e200, 1e200);
+  EXPECT_EQ(KindThrownBy([] { CheckFloat(); }), Kind::FloatingPointFault);
+  ClearFloat();
+  EXPECT_NO_THROW(CheckFloat());
+  Multiply(1e-200, 1e-200);
+  EXPECT_NO_THROW(CheckFloat()) << "underflow is not a fault";
+  Multiply(std::numeric_limits<double>::infinity(), 0.0);
+  EXPECT_EQ(KindThrownBy([] { CheckFloat(); }), Kind::FloatingPointFault) << "invalid";
+}
+
+}  // namespace
+}  // namespace quorvel
