@@ -21,8 +21,13 @@ class CalcError : public std::runtime_error {
     LaunchFailure,
   };
 
-  // Makes an error of the given kind; the description is shown to the user as it stands.
-  CalcError(Kind kind, const std::string& description);
+  // The argument value of an error that concerns no single argument.
+  static constexpr int kNoArgument = -1;
+
+  // Makes an error of the given kind; the description is shown to the user as
+  // it stands. `argument` is the position, from 0, of the caller's argument
+  // whose value caused it, where the raiser knows it.
+  CalcError(Kind kind, const std::string& description, int argument = kNoArgument);
 
   // What went wrong, in broad terms.
   Kind kind() const noexcept { return kind_; }
@@ -30,9 +35,12 @@ class CalcError : public std::runtime_error {
   std::int32_t number() const noexcept;
   // A sentence for the user that says what went wrong.
   std::string description() const { return what(); }
+  // The position of the argument at fault, or kNoArgument.
+  int argument() const noexcept { return argument_; }
 
  private:
   Kind kind_;
+  int argument_;
 };
 
 // The error number of each kind. The numbers are part of what users see and

@@ -21,17 +21,19 @@ constexpr std::string_view kUnitSuffix = " ft.";
 using Kind = CalcError::Kind;
 
 // Reads one of the two inputs; an error says which input was at fault.
-double ReadInput(std::string_view text, const NumberFormat& format, std::string_view name,
-                 std::string_view example) {
+double ReadInput(std::string_view text, const NumberFormat& format, int argument,
+                 std::string_view name, std::string_view example) {
   try {
     return ToNumber(text, format);
   } catch (const CalcError& error) {
     std::string what(name);
     if (error.kind() == Kind::Overflow) {
-      throw CalcError(error.kind(), what + " is too large a number.");
+      throw CalcError(error.kind(), what + " is too large a number.", argument);
     }
-    throw CalcError(error.kind(), what + " is not a number. Type a number, for example " +
-                                      std::string(example) + ".");
+    throw CalcError(
+        error.kind(),
+        what + " is not a number. Type a number, for example " + std::string(example) + ".",
+        argument);
   }
 }
 
@@ -40,23 +42,25 @@ double ReadInput(std::string_view text, const NumberFormat& format, std::string_
 std::string CalcHyperfocal(std::string_view focalText, std::string_view apertureText,
                            const NumberFormat& format) {
   ClearFloat();
-  double focal = ReadInput(focalText, format, "The focal length", "50");
+  double focal = ReadInput(focalText, format, kFocalArgument, "The focal length", "50");
   double focalSquared = Multiply(focal, focal);
   try {
     CheckFloat();
   } catch (const CalcError&) {
     throw CalcError(Kind::FloatingPointFault,
                     "The focal length is too large: its square is beyond the range of numbers "
-                    "this program can handle.");
+                    "this program can handle.",
+                    kFocalArgument);
   }
 
   ClearFloat();
-  double aperture = ReadInput(apertureText, format, "The f-number", "8");
+  double aperture = ReadInput(apertureText, format, kApertureArgument, "The f-number", "8");
   double denominator = Multiply(aperture, kConfusionFactor);
   try {
     CheckFloat();
   } catch (const CalcError&) {
-    throw CalcError(Kind::FloatingPointFault, "The f-number is too large to compute with.");
+    throw CalcError(Kind::FloatingPointFault, "The f-number is too large to compute with.",
+                    kApertureArgument);
   }
 
   double quotient = 0.0;
@@ -64,16 +68,17 @@ std::string CalcHyperfocal(std::string_view focalText, std::string_view aperture
     quotient = Divide(focalSquared, denominator);
   } catch (const CalcError& error) {
     if (error.kind() == Kind::DivisionByZero) {
-      throw CalcError(error.kind(), "The f-number cannot be zero.");
+      throw CalcError(error.kind(), "The f-number cannot be zero.", kApertureArgument);
     }
     if (focalSquared == 0.0) {
-      throw CalcError(
-          error.kind(),
-          "A focal length of zero with an f-number of zero has no hyperfocal distance.");
+      throw CalcError(error.kind(),
+                      "A focal length of zero with an f-number of zero has no hyperfocal distance.",
+                      kApertureArgument);
     }
     throw CalcError(error.kind(),
                     "The hyperfocal distance is too large to compute: try a smaller focal length "
-                    "or a larger f-number.");
+                    "or a larger f-number.",
+                    kFocalArgument);
   }
   double feetPerMillimetreUnit = Multiply(kMillimetresToMetres, kFeetPerMetre);
   try {

@@ -65,22 +65,23 @@ struct Failure {
   const char* focal;
   const char* aperture;
   Kind kind;
-  const char* named;  // the input the description must name, or nullptr
+  const char* named;  // the input the description must name
+  int argument;
 };
 
 TEST(CalcHyperfocalTest, FailuresStopAtTheirStep) {
   const Failure failures[] = {
-      {"", "", Kind::TypeMismatch, "focal length"},
-      {"abc", "x", Kind::TypeMismatch, "focal length"},
-      {"50", "", Kind::TypeMismatch, "f-number"},
-      {"50", "f/8", Kind::TypeMismatch, "f-number"},
-      {"1e400", "8", Kind::Overflow, "focal length"},
-      {"50", "1e400", Kind::Overflow, "f-number"},
-      {"50", "0", Kind::DivisionByZero, "f-number"},
-      {"0", "0", Kind::Overflow, nullptr},
-      {"1e200", "8", Kind::FloatingPointFault, "focal length"},
-      {"1e200", "abc", Kind::FloatingPointFault, "focal length"},
-      {"1e150", "1e-300", Kind::Overflow, nullptr},
+      {"", "", Kind::TypeMismatch, "focal length", kFocalArgument},
+      {"abc", "x", Kind::TypeMismatch, "focal length", kFocalArgument},
+      {"50", "", Kind::TypeMismatch, "f-number", kApertureArgument},
+      {"50", "f/8", Kind::TypeMismatch, "f-number", kApertureArgument},
+      {"1e400", "8", Kind::Overflow, "focal length", kFocalArgument},
+      {"50", "1e400", Kind::Overflow, "f-number", kApertureArgument},
+      {"50", "0", Kind::DivisionByZero, "f-number", kApertureArgument},
+      {"0", "0", Kind::Overflow, "f-number", kApertureArgument},
+      {"1e200", "8", Kind::FloatingPointFault, "focal length", kFocalArgument},
+      {"1e200", "abc", Kind::FloatingPointFault, "focal length", kFocalArgument},
+      {"1e150", "1e-300", Kind::Overflow, "focal length", kFocalArgument},
   };
   for (const auto& f : failures) {
     try {
@@ -88,9 +89,8 @@ TEST(CalcHyperfocalTest, FailuresStopAtTheirStep) {
       ADD_FAILURE() << f.focal << ", " << f.aperture << " gave " << caption;
     } catch (const CalcError& error) {
       EXPECT_EQ(error.kind(), f.kind) << f.focal << ", " << f.aperture;
-      if (f.named != nullptr) {
-        EXPECT_NE(error.description().find(f.named), std::string::npos) << error.description();
-      }
+      EXPECT_EQ(error.argument(), f.argument) << f.focal << ", " << f.aperture;
+      EXPECT_NE(error.description().find(f.named), std::string::npos) << error.description();
       EXPECT_EQ(error.description().back(), '.') << "a full sentence";
     }
   }

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+#include "ui/form_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
+#include "ui/about_table.h"
+#include "ui/form1_table.h"
+
+namespace quorvel::ui {
+namespace {
+
+TEST(FormBuilderTest, TwipsScaleWithTheScreenDpi) {
+  struct Case {
+    int twips;
+    double dpi;
+    int pixels;
+  };
+  const Case cases[] = {{1440, 96, 96},   {15, 96, 1},      {4335, 96, 289},
+                        {4335, 144, 434}, {4335, 192, 578}, {0, 192, 0}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(TwipsToPixels(c.twips, c.dpi), c.pixels) << c.twips << " at " << c.dpi;
+  }
+}
+
+TEST(FormBuilderTest, LargerDpiScalesTheWholeWindow) {
+  for (double dpi : {144.0, 192.0}) {
+    QWidget client;
+    Controls controls = BuildControls(&client, kForm1Controls, dpi);
+    for (const ControlSpec& spec : kForm1Controls) {
+      QRect rect = controls[spec.name]->geometry();
+      double scale = dpi / 1440.0;
+      EXPECT_NEAR(rect.left(), spec.left * scale, 1.0) << spec.name;
+      EXPECT_NEAR(rect.width(), spec.width * scale, 1.0) << spec.name;
+      EXPECT_NEAR(rect.height(), spec.height * scale, 1.0) << spec.name;
+    }
+  }
+}
+
+TEST(FormBuilderTest, NeighboursStayFlushAfterScaling) {
+  // The Exit button's right edge is flush with the frame's at every DPI.
+  for (double dpi : {96.0, 120.0, 144.0, 168.0, 192.0}) {
+    QWidget client;
+    Controls controls = BuildControls(&client, kForm1Controls, dpi);
+    EXPECT_EQ(controls["cBye"]->geometry().right(), controls["Frame1"]->geometry().right()) << dpi;
+  }
+}
+
+TEST(FormBuilderTest, ThingsThatTakeNoFocusLieBeneathThoseThatDo) {
+  QWidget client;
+  Controls controls = BuildControls(&client, kForm1Controls, 96);
+  // The unit label overlaps the focal-length box by one pixel; the box wins.
+  QWidget* frame = controls["Frame1"];
+  const auto& order = frame->children();
+  EXPECT_LT(order.indexOf(controls["Label4"]), order.indexOf(controls["iFocal"]));
+  Controls about = BuildControls(&client, kAboutControls, 96);
+  EXPECT_LT(client.children().indexOf(about["Line1(0)"]),
+            client.children().indexOf(about["Line1(1)"]))
+      << "the grey line is drawn over the white one";
+}
+
+}  // namespace
+}  // namespace quorvel::ui

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: MIT
+// The About window's fixed layout.
+#pragma once
+
+#include <array>
+
+#include "ui/control_table.h"
+
+namespace quorvel::ui {
+
+// The caption is set when the window loads.
+inline constexpr WindowSpec kAboutWindow{.caption = "", .clientWidth = 5340, .clientHeight = 2910};
+
+// Where the top-left corner of the client area is placed on the screen, each
+// time the window loads.
+inline constexpr int kAboutLeft = 2340;
+inline constexpr int kAboutTop = 1935;
+
+inline constexpr std::string_view kAboutDescription =
+    "This application calculates the hyperfocal distance for your lens, based on the lens' focal "
+    "distance and your aperature (f/) opening.";
+inline constexpr std::string_view kNotice = "\u00A9 2026 Quorvel developers";
+inline constexpr std::string_view kWebAddress = "www.quorvel.example";
+
+inline constexpr std::uint32_t kBlue = 0x00FF0000;
+inline constexpr std::uint32_t kGrey = 0x00808080;
+inline constexpr std::uint32_t kWhite = 0x00FFFFFF;
+
+inline constexpr std::array kAboutControls{
+    ControlSpec{.name = "picIcon",
+                .kind = ControlKind::Picture,
+                .left = 240,
+                .top = 240,
+                .width = 540,
+                .height = 540,
+                .tabIndex = 1,
+                .border = Border::Sunken},
+    ControlSpec{.name = "lblTitle",
+                .kind = ControlKind::Label,
+                .left = 1050,
+                .top = 240,
+                .width = 3885,
+                .height = 480,
+                .tabIndex = 4},
+    ControlSpec{.name = "lblVersion",
+                .kind = ControlKind::Label,
+                .left = 1050,
+                .top = 780,
+                .width = 3885,
+                .height = 225,
+                .tabIndex = 5},
+    ControlSpec{.name = "lblDescription",
+                .kind = ControlKind::Label,
+                .caption = kAboutDescription,
+                .left = 1050,
+                .top = 1125,
+                .width = 3885,
+                .height = 810,
+                .tabIndex = 2},
+    ControlSpec{.name = "lblDisclaimer",
+                .kind = ControlKind::Label,
+                .caption = kNotice,
+                .left = 615,
+                .top = 2265,
+                .width = 2070,
+                .height = 300,
+                .tabIndex = 3,
+                .align = Align::Right},
+    ControlSpec{.name = "Label1",
+                .kind = ControlKind::Label,
+                .caption = kWebAddress,
+                .left = 960,
+                .top = 2520,
+                .width = 1695,
+                .height = 255,
+                .tabIndex = 6,
+                .font = {.underline = true},
+                .align = Align::Right,
+                .foreColour = kBlue},
+    ControlSpec{.name = "cmdOK",
+                .kind = ControlKind::Button,
+                .caption = "OK",
+                .left = 3840,
+                .top = 2280,
+                .width = 1260,
+                .height = 345,
+                .tabIndex = 0,
+                .isDefault = true,
+                .isCancel = true},
+    // The etched separator: the white line, then the grey one drawn over its
+    // top row.
+    ControlSpec{.name = "Line1(0)",
+                .kind = ControlKind::Line,
+                .left = 120,
+                .top = 2160,
+                .width = 5040,
+                .height = 30,
+                .foreColour = kWhite},
+    ControlSpec{.name = "Line1(1)",
+                .kind = ControlKind::Line,
+                .left = 90,
+                .top = 2160,
+                .width = 5070,
+                .height = 15,
+                .foreColour = kGrey},
+};
+
+}  // namespace quorvel::ui

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+//
+// Declarative control tables. Each window's fixed geometry is written once, as
+// a table of ControlSpec rows in twips (1/1440 inch), and built into widgets by
+// BuildControls (form_builder.h), which scales by the screen's DPI.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace quorvel::ui {
+
+// Twips in one inch; at 96 DPI one pixel is 15 twips.
+inline constexpr int kTwipsPerInch = 1440;
+
+enum class ControlKind {
+  Label,    // a caption; takes no focus
+  TextBox,  // single-line text input
+  Button,   // command button
+  Frame,    // group box with its caption in the top border
+  Picture,  // picture box showing the application icon
+  Line,     // a straight horizontal line; takes no focus
+};
+
+enum class Align { Left, Right };
+enum class Border { None, Single, Sunken };
+
+struct FontSpec {
+  double points = 8.25;
+  bool bold = false;
+  bool underline = false;
+};
+
+// Colours in 0x00BBGGRR form; a value with the top bit set, 0x800000nn, names
+// the window system's colour number nn.
+inline constexpr std::uint32_t kDefaultColour = 0xFFFFFFFF;
+constexpr std::uint32_t SystemColour(std::uint32_t number) {
+  return 0x80000000u | number;
+}
+
+// One control. For a Line, left/top is where it starts, width its length and
+// height its pen width (15 twips per pixel at 96 DPI).
+struct ControlSpec {
+  std::string_view name{};
+  ControlKind kind = ControlKind::Label;
+  std::string_view parent{};  // empty: the window's client area
+  std::string_view caption{};
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  int tabIndex = 0;
+  FontSpec font{};
+  Align align = Align::Left;
+  Border border = Border::None;
+  std::uint32_t backColour = kDefaultColour;
+  std::uint32_t foreColour = kDefaultColour;
+  bool isDefault = false;  // Enter presses it
+  bool isCancel = false;   // Esc presses it
+  bool wordWrap = true;    // captions wrap at blanks within the width
+};
+
+// A window: its caption and the size of its client area in twips.
+struct WindowSpec {
+  std::string_view caption;
+  int clientWidth;
+  int clientHeight;
+};
+
+}  // namespace quorvel::ui

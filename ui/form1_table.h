@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: MIT
+// The main window's fixed layout.
+#pragma once
+
+#include <array>
+
+#include "ui/control_table.h"
+
+namespace quorvel::ui {
+
+inline constexpr WindowSpec kForm1Window{
+    .caption = "Morlith", .clientWidth = 4950, .clientHeight = 3510};
+
+inline constexpr FontSpec kPromptFont{.points = 9.75};
+
+// The highlight-text colour of the window system.
+inline constexpr std::uint32_t kHighlightText = SystemColour(14);
+
+inline constexpr std::array kForm1Controls{
+    ControlSpec{.name = "Label3",
+                .kind = ControlKind::Label,
+                .caption = "Morlith",
+                .left = 240,
+                .top = 120,
+                .width = 4335,
+                .height = 375,
+                .tabIndex = 3,
+                .font = {.points = 12, .bold = true}},
+    ControlSpec{.name = "Frame1",
+                .kind = ControlKind::Frame,
+                .caption = "Frame1",
+                .left = 480,
+                .top = 600,
+                .width = 4335,
+                .height = 2295,
+                .tabIndex = 5},
+    ControlSpec{.name = "Label1",
+                .kind = ControlKind::Label,
+                .parent = "Frame1",
+                .caption = "Enter your focal length: ",
+                .left = 480,
+                .top = 495,
+                .width = 2175,
+                .height = 255,
+                .tabIndex = 8,
+                .font = kPromptFont,
+                .align = Align::Right},
+    ControlSpec{.name = "iFocal",
+                .kind = ControlKind::TextBox,
+                .parent = "Frame1",
+                .left = 2760,
+                .top = 480,
+                .width = 975,
+                .height = 285,
+                .tabIndex = 0},
+    ControlSpec{.name = "Label4",
+                .kind = ControlKind::Label,
+                .parent = "Frame1",
+                .caption = "  mm",
+                .left = 3720,
+                .top = 495,
+                .width = 495,
+                .height = 255,
+                .tabIndex = 9},
+    ControlSpec{.name = "Label2",
+                .kind = ControlKind::Label,
+                .parent = "Frame1",
+                .caption = "Enter your aperature (F/_)",
+                .left = 120,
+                .top = 975,
+                .width = 2535,
+                .height = 255,
+                .tabIndex = 7,
+                .font = kPromptFont,
+                .align = Align::Right},
+    ControlSpec{.name = "iAperature",
+                .kind = ControlKind::TextBox,
+                .parent = "Frame1",
+                .left = 2760,
+                .top = 960,
+                .width = 975,
+                .height = 285,
+                .tabIndex = 1},
+    ControlSpec{.name = "cCalculate",
+                .kind = ControlKind::Button,
+                .parent = "Frame1",
+                .caption = "&Calculate",
+                .left = 1080,
+                .top = 1680,
+                .width = 1575,
+                .height = 375,
+                .tabIndex = 2},
+    ControlSpec{.name = "iHyper",
+                .kind = ControlKind::Label,
+                .parent = "Frame1",
+                .left = 2760,
+                .top = 1680,
+                .width = 1335,
+                .height = 375,
+                .tabIndex = 6,
+                .font = {.points = 9.75, .bold = true},
+                .border = Border::Single,
+                .backColour = kHighlightText},
+    ControlSpec{.name = "cBye",
+                .kind = ControlKind::Button,
+                .caption = "E&xit",
+                .left = 3240,
+                .top = 3000,
+                .width = 1575,
+                .height = 375,
+                .tabIndex = 4},
+};
+
+}  // namespace quorvel::ui
