@@ -2,8 +2,9 @@
 # Shared by the set-up scripts: the Debian packages each task needs, and a
 # helper that installs only what is missing.
 
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev)
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev locales)
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-liberation)
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev locales
+  xvfb xauth xdotool python3-pyatspi at-spi2-core dbus dbus-bin fonts-dejavu-core)
 CI_PACKAGES=(clang clang-format libclang-rt-14-dev)
 
 # Runs a command as root, through sudo when we are not root already.
