@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Start-up benchmark: time from process start until the main window is first
+# drawn, and private (anonymous) resident memory then, for the real program,
+# for a bare Qt window, and for a bare window with one line of text (which
+# also pays for starting the font system), taking turns under one
+# Xvfb -noreset.
+# Usage: bench/startup.sh [runs]   (20 runs of each by default)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/lib.sh
+install_packages "${BUILD_PACKAGES[@]}" libbenchmark-dev libx11-dev libxdamage-dev xvfb
+runs="${1:-20}"
+cmake --preset bench >/dev/null
+cmake --build --preset bench >/dev/null
+
+exec {fd}<> <(:)
+Xvfb -displayfd "$fd" -noreset -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+read -r -u "$fd" number
+export DISPLAY=":$number" LC_ALL=C
+runtime="$(mktemp -d)"
+export XDG_RUNTIME_DIR="$runtime"
+results="$(mktemp)"
+trap 'kill "$xvfb" 2>/dev/null; rm -rf "$runtime" "$results"' EXIT
+
+probe=build/bench/bench/quorvel_startup_probe
+for ((i = 0; i < runs; i++)); do
+  echo "quorvel $("$probe" build/bench/quorvel)" >> "$results"
+  echo "bare $("$probe" build/bench/bench/quorvel_bare_window)" >> "$results"
+  echo "text $("$probe" build/bench/bench/quorvel_bare_window --text)" >> "$results"
+done
+
+awk '
+  { ms[$1, ++n[$1]] = $2; anon[$1] += $3; rss[$1] += $4 }
+  function median(name,   count, i, j, t, v) {
+    count = n[name]
+    for (i = 1; i <= count; i++) v[i] = ms[name, i]
+    for (i = 1; i <= count; i++) for (j = i + 1; j <= count; j++) if (v[j] < v[i]) { t = v[i]; v[i] = v[j]; v[j] = t }
+    return count % 2 ? v[(count + 1) / 2] : (v[count / 2] + v[count / 2 + 1]) / 2
+  }
+  END {
+    q = median("quorvel"); b = median("bare"); t = median("text")
+    printf "runs: %d each, taking turns\n", n["quorvel"]
+    printf "quorvel: median %.1f ms to first draw, private resident %.0f KiB, resident %.0f KiB\n", q, anon["quorvel"] / n["quorvel"], rss["quorvel"] / n["quorvel"]
+    printf "bare Qt: median %.1f ms to first draw, private resident %.0f KiB, resident %.0f KiB\n", b, anon["bare"] / n["bare"], rss["bare"] / n["bare"]
+    printf "bare Qt with text: median %.1f ms to first draw, private resident %.0f KiB, resident %.0f KiB\n", t, anon["text"] / n["text"], rss["text"] / n["text"]
+    printf "ratio to bare: %.3f, to bare with text: %.3f\n", q / b, q / t
+  }' "$results"
