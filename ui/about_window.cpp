@@ -14,7 +14,10 @@ QString ToQString(std::string_view text) {
 }
 }  // namespace
 
-frmAbout::frmAbout() = default;
+frmAbout::frmAbout(Desktop& desktop)
+    : services_{sysinfo::SystemRegistry(), probe_, launcher_, desktop} {}
+
+frmAbout::frmAbout(const sysinfo::SysInfoServices& services) : services_(services) {}
 
 frmAbout::~frmAbout() {
   delete window_;
@@ -30,6 +33,15 @@ void frmAbout::Show() {
   window_->show();
   window_->raise();
   window_->activateWindow();
+}
+
+bool frmAbout::GetKeyValue(sysinfo::RegKey KeyRoot, const std::string& KeyName,
+                           const std::string& SubKeyRef, std::string& KeyVal) {
+  return sysinfo::GetKeyValue(services_.registry, KeyRoot, KeyName, SubKeyRef, KeyVal);
+}
+
+void frmAbout::StartSysInfo() {
+  sysinfo::StartSysInfo(services_);
 }
 
 void frmAbout::Load() {

@@ -90,7 +90,7 @@ void Form1::cBye_Click() {
 void Form1::Contact_Click() {
   RunGuarded(desktop_, [&] {
     if (!about_)
-      about_ = std::make_unique<frmAbout>();
+      about_ = std::make_unique<frmAbout>(desktop_);
     about_->Show();
   });
 }

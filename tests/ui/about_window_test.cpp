@@ -176,5 +176,25 @@ TEST_F(AboutTest, ProgramEndsWhenTheLastWindowCloses) {
   EXPECT_EQ(lastClosed.count(), 1);
 }
 
+TEST_F(AboutTest, CarriesTheRegistryReaderAndTheToolLauncher) {
+  // The object's operations use no control: they work while it is unloaded,
+  // and on this platform's registry (empty here) the tool is unavailable.
+  frmAbout* about = ChooseAbout();
+  about->control("cmdOK")->setFocus();
+  QTest::keyClick(about->control("cmdOK"), Qt::Key_Escape);
+  Settle();
+  ASSERT_EQ(about->window(), nullptr);
+
+  std::string keyVal = "old";
+  EXPECT_FALSE(
+      about->GetKeyValue(sysinfo::kLocalMachine, sysinfo::kToolKey, sysinfo::kToolValue, keyVal));
+  EXPECT_EQ(keyVal, "");
+  about->StartSysInfo();
+  ASSERT_EQ(desktop_.messages.size(), 1u);
+  EXPECT_EQ(desktop_.messages[0].text, "System Information Is Unavailable At This Time");
+  EXPECT_EQ(desktop_.messages[0].caption, "Quorvel");
+  EXPECT_EQ(about->window(), nullptr) << "the operations must not load the window";
+}
+
 }  // namespace
 }  // namespace quorvel::ui

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+// Shared by the tests that run on Windows (under Wine in CI).
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+
+namespace quorvel::testing {
+
+namespace fs = std::filesystem;
+
+// The launch helper built beside the tests. The build names it by its Unix
+// path; Wine shows the Unix file system as drive Z:.
+inline fs::path LaunchHelper() {
+  std::string path = QUORVEL_LAUNCH_HELPER;
+  if (!path.empty() && path.front() == '/')
+    path = "Z:" + path;
+  return fs::path(path).make_preferred();
+}
+
+// `file` with `suffix` appended to its name.
+inline fs::path WithSuffix(fs::path file, const char* suffix) {
+  file += suffix;
+  return file;
+}
+
+inline bool WaitFor(const fs::path& file) {
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (!fs::exists(file)) {
+    if (std::chrono::steady_clock::now() > deadline)
+      return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return true;
+}
+
+// Copies the helper to `to`, creating its folder.
+inline void InstallHelper(const fs::path& to) {
+  fs::create_directories(to.parent_path());
+  fs::copy_file(LaunchHelper(), to, fs::copy_options::overwrite_existing);
+}
+
+// Lets a helper started as `program` finish, and waits until it has.
+inline bool FinishHelper(const fs::path& program) {
+  std::ofstream(WithSuffix(program, ".go")) << "go\n";
+  return WaitFor(WithSuffix(program, ".done"));
+}
+
+}  // namespace quorvel::testing
