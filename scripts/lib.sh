@@ -6,6 +6,7 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-li
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev locales
   xvfb xauth xdotool python3-pyatspi at-spi2-core dbus dbus-bin fonts-dejavu-core)
 CI_PACKAGES=(clang clang-format libclang-rt-14-dev)
+PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream gzip)
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest)
 
 # Runs a command as root, through sudo when we are not root already.

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Installs what is missing, builds the release and its Debian package, and
+# validates the desktop entry, the AppStream metadata and the package.
+# The package is left in build/release/package/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/lib.sh
+
+install_packages "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
+cmake --preset release >/dev/null
+cmake --build --preset release
+rm -rf build/release/package
+cpack --preset release
+
+deb=(build/release/package/quorvel_*.deb)
+desktop-file-validate packaging/quorvel.desktop
+appstreamcli validate --no-net build/release/packaging/*.metainfo.xml
+# Errors fail the build; warnings are printed and explained in the README.
+lintian --fail-on error --allow-root "${deb[0]}"
+echo "Package: ${deb[0]}"
