@@ -245,28 +245,26 @@ bool IsExactHalf(double magnitude, int decimals) {
   return scaled < 0x1p53 && scaled == std::floor(scaled) && std::fmod(scaled, 2.0) == 1.0;
 }
 
+// The digits of a fixed-point text, before and after its point.
+struct FixedDigits {
+  std::string_view integer;
+  std::string_view fraction;
+};
+
 // Writes magnitude rounded to `decimals` places, halves away from zero, as
-// plain digits with a '.' into buffer; returns the text.
-std::string_view WriteFixed(double magnitude, int decimals, std::array<char, kFixedRoom>& buffer) {
+// plain digits into buffer; the integer part has no leading zeros.
+FixedDigits WriteFixed(double magnitude, int decimals, std::array<char, kFixedRoom>& buffer) {
   char* first = buffer.data() + kFrontRoom;
   char* bufferEnd = buffer.data() + buffer.size();
   auto places = static_cast<std::size_t>(decimals);
   std::uint64_t units = 0;
   if (ScaleAndRound(magnitude, decimals, Ties::AwayFromZero, units)) {
-    char* last = std::to_chars(first, bufferEnd, units).ptr;
-    auto written = static_cast<std::size_t>(last - first);
-    if (written <= places) {  // pad to "0.00ddd"
-      std::size_t pad = places + 1 - written;
-      std::copy_backward(first, last, last + pad);
-      std::fill_n(first, pad, '0');
-      last += pad;
-    }
-    if (places > 0) {
-      std::copy_backward(last - places, last, last + 1);
-      *(last - places) = '.';
-      ++last;
-    }
-    return {first, static_cast<std::size_t>(last - first)};
+    std::uint64_t scale = kPowersOfTen[places];
+    char* point = std::to_chars(first, bufferEnd, units / scale).ptr;
+    std::uint64_t fraction = units % scale;
+    for (std::size_t i = places; i-- > 0; fraction /= 10)
+      point[i] = static_cast<char>('0' + fraction % 10);
+    return {{first, static_cast<std::size_t>(point - first)}, {point, places}};
   }
   // Large values: std::to_chars rounds exact halves to even, so a half is
   // written with one digit more (exact, as a half has decimals + 1 places)
@@ -279,7 +277,9 @@ std::string_view WriteFixed(double magnitude, int decimals, std::array<char, kFi
     last -= decimals == 0 ? 2 : 1;
     first = RoundUpLastDigit(first, last);
   }
-  return {first, static_cast<std::size_t>(last - first)};
+  std::string_view digits(first, static_cast<std::size_t>(last - first));
+  std::size_t point = std::min(digits.find('.'), digits.size());
+  return {digits.substr(0, point), digits.substr(std::min(point + 1, digits.size()))};
 }
 
 }  // namespace
@@ -291,31 +291,30 @@ std::string FormatValue(double value, const DigitPattern& pattern, const NumberF
     return value < 0 ? "-Infinity" : "Infinity";
 
   std::array<char, kFixedRoom> buffer;
-  std::string_view digits = WriteFixed(std::fabs(value), pattern.maxDecimals, buffer);
-  std::size_t point = std::min(digits.find('.'), digits.size());
-  std::string_view integer = digits.substr(0, point);
-  std::string_view fraction = digits.substr(std::min(point + 1, digits.size()));
+  auto [integer, fraction] = WriteFixed(std::fabs(value), pattern.maxDecimals, buffer);
   auto minDecimals = static_cast<std::size_t>(pattern.minDecimals);
   while (fraction.size() > minDecimals && fraction.back() == '0')
     fraction.remove_suffix(1);
-  bool zero = integer.find_first_not_of('0') == std::string_view::npos &&
-              fraction.find_first_not_of('0') == std::string_view::npos;
+  bool zero = integer == "0" && fraction.find_first_not_of('0') == std::string_view::npos;
   if (pattern.minIntegerDigits == 0 && integer == "0")
     integer = {};
 
-  std::string text;
-  if (value < 0 && !zero)
-    text.push_back('-');
-  auto wanted = static_cast<std::size_t>(pattern.minIntegerDigits);
-  if (integer.size() < wanted)
-    text.append(wanted - integer.size(), '0');
-  text.append(integer);
+  // The text is made at its final length, filled with zeros: they serve as
+  // the integer digits the pattern asks for, and as the "0" of an empty text.
+  bool minus = value < 0 && !zero;
+  std::size_t integerWidth =
+      std::max(static_cast<std::size_t>(pattern.minIntegerDigits), integer.size());
+  std::size_t length = (minus ? 1 : 0) + integerWidth +
+                       (fraction.empty() ? 0 : format.decimal.size() + fraction.size());
+  std::string text(std::max<std::size_t>(length, 1), '0');
+  char* p = text.data();
+  if (minus)
+    *p++ = '-';
+  p = std::copy(integer.begin(), integer.end(), p + (integerWidth - integer.size()));
   if (!fraction.empty()) {
-    text.append(format.decimal);
-    text.append(fraction);
+    p = std::copy(format.decimal.begin(), format.decimal.end(), p);
+    std::copy(fraction.begin(), fraction.end(), p);
   }
-  if (text.empty())
-    text.push_back('0');
   return text;
 }
 
@@ -439,7 +438,73 @@ std::string NumberToText(double value) {
   return std::string(buffer.data(), end);
 }
 
+namespace {
+
+// Rewrites a plain decimal text (sign, digits, at most one separator of
+// `format`, blanks around) the way NumberToText(ToNumber(text)) would, without
+// the round trip through a double: where it has at most 15 significant digits
+// and needs no exponent form, the double holds exactly those digits, so they
+// come back unchanged. Gives false for every other text.
+bool RewritePlainDecimal(std::string_view text, const NumberFormat& format, std::string& out) {
+  std::string_view s = TrimBlanks(text);
+  bool negative = false;
+  if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+    negative = s.front() == '-';
+    s.remove_prefix(1);
+  }
+  std::size_t integerEnd = 0;
+  while (integerEnd < s.size() && IsDigit(s[integerEnd]))
+    ++integerEnd;
+  std::string_view integer = s.substr(0, integerEnd);
+  std::string_view fraction;
+  std::string_view rest = s.substr(integerEnd);
+  if (!rest.empty()) {
+    if (format.decimal.empty() || !rest.starts_with(format.decimal))
+      return false;
+    fraction = rest.substr(format.decimal.size());
+    if (!std::ranges::all_of(fraction, IsDigit))
+      return false;
+  }
+  if (integer.empty() && fraction.empty())
+    return false;
+
+  while (!integer.empty() && integer.front() == '0')
+    integer.remove_prefix(1);
+  while (!fraction.empty() && fraction.back() == '0')
+    fraction.remove_suffix(1);
+  if (integer.empty() && fraction.empty()) {
+    out = " 0";
+    return true;
+  }
+  std::size_t significant = integer.size() + fraction.size();
+  if (integer.empty()) {
+    std::size_t leadingZeros = fraction.find_first_not_of('0');
+    // The first significant digit stands at 10^-(leadingZeros + 1).
+    if (leadingZeros + 1 > static_cast<std::size_t>(kSignificantDigits))
+      return false;
+    significant -= leadingZeros;
+  }
+  if (significant > static_cast<std::size_t>(kSignificantDigits))
+    return false;
+
+  out.clear();
+  out.push_back(negative ? '-' : ' ');
+  if (integer.empty())
+    out.push_back('0');
+  out.append(integer);
+  if (!fraction.empty()) {
+    out.push_back('.');
+    out.append(fraction);
+  }
+  return true;
+}
+
+}  // namespace
+
 std::string NumberToText(std::string_view text, const NumberFormat& format) {
+  std::string rewritten;
+  if (RewritePlainDecimal(text, format, rewritten))
+    return rewritten;
   return NumberToText(ToNumber(text, format));
 }
 

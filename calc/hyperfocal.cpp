@@ -53,7 +53,8 @@ std::string CalcHyperfocal(std::string_view focalText, std::string_view aperture
                     kFocalArgument);
   }
 
-  ClearFloat();
+  // No ClearFloat here: CheckFloat has just found the three fault flags
+  // clear, and they are all that ClearFloat clears.
   double aperture = ReadInput(apertureText, format, kApertureArgument, "The f-number", "8");
   double denominator = Multiply(aperture, kConfusionFactor);
   try {
