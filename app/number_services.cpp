@@ -43,7 +43,8 @@ constexpr long kExponentClamp = 100000;
 // when from_chars reports the value out of range.
 struct Scanned {
   bool negative = false;
-  std::string_view body;                       // the number without its sign
+  std::string_view body;  // the number without its sign
+  bool hasExponent = false;
   std::size_t point = std::string_view::npos;  // where the separator stands in body
   long magnitude = 0;
 };
@@ -85,6 +86,7 @@ Scanned Scan(std::string_view s, std::string_view separator) {
 
   long exponent = 0;
   if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    scanned.hasExponent = true;
     ++i;
     bool exponentNegative = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
@@ -440,33 +442,22 @@ std::string NumberToText(double value) {
 
 namespace {
 
-// Rewrites a plain decimal text (sign, digits, at most one separator of
-// `format`, blanks around) the way NumberToText(ToNumber(text)) would, without
-// the round trip through a double: where it has at most 15 significant digits
-// and needs no exponent form, the double holds exactly those digits, so they
-// come back unchanged. Gives false for every other text.
+// Rewrites a plain decimal text (no exponent) the way
+// NumberToText(ToNumber(text)) would, without the round trip through a
+// double: where it has at most 15 significant digits and needs no exponent
+// form, the double holds exactly those digits, so they come back unchanged.
+// Gives false for every other number; throws as ToNumber for what is none.
 bool RewritePlainDecimal(std::string_view text, const NumberFormat& format, std::string& out) {
   std::string_view s = TrimBlanks(text);
-  bool negative = false;
-  if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
-    negative = s.front() == '-';
-    s.remove_prefix(1);
-  }
-  std::size_t integerEnd = 0;
-  while (integerEnd < s.size() && IsDigit(s[integerEnd]))
-    ++integerEnd;
-  std::string_view integer = s.substr(0, integerEnd);
-  std::string_view fraction;
-  std::string_view rest = s.substr(integerEnd);
-  if (!rest.empty()) {
-    if (format.decimal.empty() || !rest.starts_with(format.decimal))
-      return false;
-    fraction = rest.substr(format.decimal.size());
-    if (!std::ranges::all_of(fraction, IsDigit))
-      return false;
-  }
-  if (integer.empty() && fraction.empty())
+  if (s.empty())
     return false;
+  Scanned scanned = Scan(s, format.decimal);
+  if (scanned.hasExponent)
+    return false;
+  std::string_view integer = scanned.body.substr(0, scanned.point);
+  std::string_view fraction;
+  if (scanned.point != std::string_view::npos)
+    fraction = scanned.body.substr(scanned.point + format.decimal.size());
 
   while (!integer.empty() && integer.front() == '0')
     integer.remove_prefix(1);
@@ -476,19 +467,15 @@ bool RewritePlainDecimal(std::string_view text, const NumberFormat& format, std:
     out = " 0";
     return true;
   }
-  std::size_t significant = integer.size() + fraction.size();
-  if (integer.empty()) {
-    std::size_t leadingZeros = fraction.find_first_not_of('0');
-    // The first significant digit stands at 10^-(leadingZeros + 1).
-    if (leadingZeros + 1 > static_cast<std::size_t>(kSignificantDigits))
-      return false;
-    significant -= leadingZeros;
-  }
+  if (scanned.magnitude >= kSignificantDigits || scanned.magnitude < -kSignificantDigits)
+    return false;
+  std::size_t significant = integer.empty() ? fraction.size() - fraction.find_first_not_of('0')
+                                            : integer.size() + fraction.size();
   if (significant > static_cast<std::size_t>(kSignificantDigits))
     return false;
 
   out.clear();
-  out.push_back(negative ? '-' : ' ');
+  out.push_back(scanned.negative ? '-' : ' ');
   if (integer.empty())
     out.push_back('0');
   out.append(integer);

@@ -14,15 +14,10 @@ runs="${1:-20}"
 cmake --preset bench >/dev/null
 cmake --build --preset bench >/dev/null
 
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -noreset -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-read -r -u "$fd" number
-export DISPLAY=":$number" LC_ALL=C
-runtime="$(mktemp -d)"
-export XDG_RUNTIME_DIR="$runtime"
+start_xvfb -noreset
+export LC_ALL=C
 results="$(mktemp)"
-trap 'kill "$xvfb" 2>/dev/null; rm -rf "$runtime" "$results"' EXIT
+trap 'stop_xvfb; rm -f "$results"' EXIT
 
 probe=build/bench/bench/quorvel_startup_probe
 for ((i = 0; i < runs; i++)); do

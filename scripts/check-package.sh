@@ -20,15 +20,11 @@ mapfile -t files < <(dpkg-query -L quorvel | while read -r path; do [ -f "$path"
 echo "Installed ${#files[@]} files"
 command -v quorvel | grep -qx /usr/bin/quorvel
 
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-read -r -u "$fd" number
-runtime="$(mktemp -d)"
-trap 'kill "$xvfb" 2>/dev/null; rm -rf "$runtime"' EXIT
-DISPLAY=":$number" XDG_RUNTIME_DIR="$runtime" quorvel &
+start_xvfb
+trap stop_xvfb EXIT
+quorvel &
 program=$!
-if DISPLAY=":$number" timeout 20 xdotool search --sync --onlyvisible --name '^Morlith$' >/dev/null; then
+if timeout 20 xdotool search --sync --onlyvisible --name '^Morlith$' >/dev/null; then
   echo "The installed program shows its window"
 else
   echo "The installed program showed no window" >&2

@@ -36,3 +36,21 @@ ensure_test_locale() {
     as_root localedef -i de_DE -f UTF-8 de_DE.UTF-8
   fi
 }
+
+# Starts a private Xvfb display (extra Xvfb options as arguments) and points
+# DISPLAY and a fresh XDG_RUNTIME_DIR at it; stop_xvfb ends it.
+start_xvfb() {
+  local fd number
+  exec {fd}<> <(:)
+  Xvfb -displayfd "$fd" "$@" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  read -r -u "$fd" number
+  exec {fd}>&-
+  XVFB_RUNTIME="$(mktemp -d)"
+  export DISPLAY=":$number" XDG_RUNTIME_DIR="$XVFB_RUNTIME"
+}
+
+stop_xvfb() {
+  kill "${XVFB_PID:-}" 2>/dev/null || true
+  rm -rf "${XVFB_RUNTIME:-}"
+}

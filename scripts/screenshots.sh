@@ -9,15 +9,10 @@ source scripts/lib.sh
 install_packages xvfb xauth xdotool imagemagick fonts-liberation
 program="${1:-build/dev/quorvel}"
 
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-read -r -u "$fd" number
-export DISPLAY=":$number"
-runtime="$(mktemp -d)"
-trap 'kill "$xvfb" 2>/dev/null; rm -rf "$runtime"' EXIT
+start_xvfb
+trap stop_xvfb EXIT
 
-XDG_RUNTIME_DIR="$runtime" LC_ALL=C "$program" &
+LC_ALL=C "$program" &
 quorvel=$!
 main=$(timeout 15 xdotool search --sync --name '^Morlith$' | head -1)
 xdotool windowfocus --sync "$main"

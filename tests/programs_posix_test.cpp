@@ -6,19 +6,19 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <thread>
 
 #include "app/calc_error.h"
 #include "app/programs.h"
+#include "tests/support/wait_for_file.h"
 
 namespace quorvel {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::WaitFor;
 
 // A fresh folder for one test, removed afterwards.
 class TempFolder {
@@ -33,16 +33,6 @@ class TempFolder {
  private:
   fs::path path_;
 };
-
-bool WaitFor(const fs::path& file) {
-  auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (!fs::exists(file)) {
-    if (std::chrono::steady_clock::now() > deadline)
-      return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-  return true;
-}
 
 void CopyProgram(const fs::path& to) {
   fs::copy_file(QUORVEL_LAUNCH_HELPER, to);

@@ -6,13 +6,9 @@
 
 #include "app/identity.h"
 #include "ui/about_table.h"
+#include "ui/qt_text.h"
 
 namespace quorvel::ui {
-namespace {
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-}  // namespace
 
 frmAbout::frmAbout(Desktop& desktop)
     : services_{sysinfo::SystemRegistry(), probe_, launcher_, desktop} {}

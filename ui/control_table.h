@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 //
 // Declarative control tables. Each window's fixed geometry is written once, as
-// a table of ControlSpec rows in twips (1/1440 inch), and built into widgets by
+// a table of ControlRow rows in twips (1/1440 inch), and built into widgets by
 // BuildControls (form_builder.h), which scales by the screen's DPI.
 #pragma once
 
@@ -26,7 +26,7 @@ enum class ControlKind {
 enum class Align { Left, Right };
 enum class Border { None, Single, Sunken };
 
-struct FontSpec {
+struct FontStyle {
   double points = 8.25;
   bool bold = false;
   bool underline = false;
@@ -41,7 +41,7 @@ constexpr std::uint32_t SystemColour(std::uint32_t number) {
 
 // One control. For a Line, left/top is where it starts, width its length and
 // height its pen width (15 twips per pixel at 96 DPI).
-struct ControlSpec {
+struct ControlRow {
   std::string_view name{};
   ControlKind kind = ControlKind::Label;
   std::string_view parent{};  // empty: the window's client area
@@ -51,7 +51,7 @@ struct ControlSpec {
   int width = 0;
   int height = 0;
   int tabIndex = 0;
-  FontSpec font{};
+  FontStyle font{};
   Align align = Align::Left;
   Border border = Border::None;
   std::uint32_t backColour = kDefaultColour;
@@ -62,7 +62,7 @@ struct ControlSpec {
 };
 
 // A window: its caption and the size of its client area in twips.
-struct WindowSpec {
+struct WindowLayout {
   std::string_view caption;
   int clientWidth;
   int clientHeight;

@@ -11,6 +11,7 @@
 #include "ui/app_icon.h"
 #include "ui/form1_table.h"
 #include "ui/handler_guard.h"
+#include "ui/qt_text.h"
 
 namespace quorvel::ui {
 namespace {
@@ -25,8 +26,7 @@ QString ResultAccessibleName(const QString& caption) {
 
 Form1::Form1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), desktop_(desktop) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QString::fromUtf8(kForm1Window.caption.data(),
-                                   static_cast<qsizetype>(kForm1Window.caption.size())));
+  setWindowTitle(ToQString(kForm1Window.caption));
   setWindowIcon(AppIcon());
 
   QMenu* menu = menuBar()->addMenu(tr("&Help"));

@@ -13,13 +13,10 @@
 #include <vector>
 
 #include "ui/app_icon.h"
+#include "ui/qt_text.h"
 
 namespace quorvel::ui {
 namespace {
-
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A system colour number as the palette role that plays its part.
 QPalette::ColorRole SystemRole(std::uint32_t number) {
@@ -51,16 +48,16 @@ bool TakesFocus(ControlKind kind) {
          kind == ControlKind::Picture;
 }
 
-QWidget* CreateWidget(const ControlSpec& spec, QWidget* parent) {
-  QString caption = ToQString(spec.caption);
-  switch (spec.kind) {
+QWidget* CreateWidget(const ControlRow& row, QWidget* parent) {
+  QString caption = ToQString(row.caption);
+  switch (row.kind) {
     case ControlKind::Label: {
       auto* label = new QLabel(caption, parent);
       label->setTextFormat(Qt::PlainText);
-      label->setWordWrap(spec.wordWrap);
+      label->setWordWrap(row.wordWrap);
       label->setAlignment(Qt::AlignTop |
-                          (spec.align == Align::Right ? Qt::AlignRight : Qt::AlignLeft));
-      if (spec.border == Border::Single)
+                          (row.align == Align::Right ? Qt::AlignRight : Qt::AlignLeft));
+      if (row.border == Border::Single)
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
       return label;
     }
@@ -72,8 +69,8 @@ QWidget* CreateWidget(const ControlSpec& spec, QWidget* parent) {
     case ControlKind::Button: {
       auto* button = new QPushButton(caption, parent);
       button->setAutoDefault(false);
-      button->setDefault(spec.isDefault);
-      if (spec.isCancel) {
+      button->setDefault(row.isDefault);
+      if (row.isCancel) {
         auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), parent->window());
         QObject::connect(escape, &QShortcut::activated, button, &QPushButton::click);
       }
@@ -98,19 +95,19 @@ QWidget* CreateWidget(const ControlSpec& spec, QWidget* parent) {
   return nullptr;
 }
 
-void ApplyColours(QWidget* widget, const ControlSpec& spec) {
-  if (spec.backColour == kDefaultColour && spec.foreColour == kDefaultColour)
+void ApplyColours(QWidget* widget, const ControlRow& row) {
+  if (row.backColour == kDefaultColour && row.foreColour == kDefaultColour)
     return;
   QPalette palette = widget->palette();
-  if (spec.kind == ControlKind::Line) {
-    palette.setColor(QPalette::Window, ResolveColour(spec.foreColour, palette));
+  if (row.kind == ControlKind::Line) {
+    palette.setColor(QPalette::Window, ResolveColour(row.foreColour, palette));
   } else {
-    if (spec.backColour != kDefaultColour) {
-      palette.setColor(QPalette::Window, ResolveColour(spec.backColour, palette));
+    if (row.backColour != kDefaultColour) {
+      palette.setColor(QPalette::Window, ResolveColour(row.backColour, palette));
       widget->setAutoFillBackground(true);
     }
-    if (spec.foreColour != kDefaultColour) {
-      palette.setColor(QPalette::WindowText, ResolveColour(spec.foreColour, palette));
+    if (row.foreColour != kDefaultColour) {
+      palette.setColor(QPalette::WindowText, ResolveColour(row.foreColour, palette));
     }
   }
   widget->setPalette(palette);
@@ -122,24 +119,24 @@ int TwipsToPixels(int twips, double dpi) {
   return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
 }
 
-QRect PixelRect(const ControlSpec& spec, double dpi) {
-  int left = TwipsToPixels(spec.left, dpi);
-  int top = TwipsToPixels(spec.top, dpi);
+QRect PixelRect(const ControlRow& row, double dpi) {
+  int left = TwipsToPixels(row.left, dpi);
+  int top = TwipsToPixels(row.top, dpi);
   // Right and bottom edges are scaled too, so neighbours stay flush.
-  int right = TwipsToPixels(spec.left + spec.width, dpi);
-  int bottom = TwipsToPixels(spec.top + spec.height, dpi);
+  int right = TwipsToPixels(row.left + row.width, dpi);
+  int bottom = TwipsToPixels(row.top + row.height, dpi);
   return QRect(left, top, right - left, bottom - top);
 }
 
-QFont MakeFont(const FontSpec& spec) {
+QFont MakeFont(const FontStyle& style) {
   QFont font;
   font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
                     QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                     QStringLiteral("DejaVu Sans")});
   font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(spec.points);
-  font.setBold(spec.bold);
-  font.setUnderline(spec.underline);
+  font.setPointSizeF(style.points);
+  font.setBold(style.bold);
+  font.setUnderline(style.underline);
   return font;
 }
 
@@ -147,34 +144,34 @@ QWidget* Controls::operator[](std::string_view name) const {
   return byName_.value(ToQString(name), nullptr);
 }
 
-Controls BuildControls(QWidget* client, std::span<const ControlSpec> table, double dpi) {
+Controls BuildControls(QWidget* client, std::span<const ControlRow> table, double dpi) {
   Controls controls;
-  for (const ControlSpec& spec : table) {
-    QWidget* parent = spec.parent.empty() ? client : controls[spec.parent];
-    QWidget* widget = CreateWidget(spec, parent);
-    widget->setObjectName(ToQString(spec.name));
-    widget->setGeometry(PixelRect(spec, dpi));
-    widget->setFont(MakeFont(spec.font));
-    widget->setFocusPolicy(spec.kind == ControlKind::Picture ? Qt::TabFocus
-                           : TakesFocus(spec.kind)           ? Qt::StrongFocus
-                                                             : Qt::NoFocus);
-    ApplyColours(widget, spec);
+  for (const ControlRow& row : table) {
+    QWidget* parent = row.parent.empty() ? client : controls[row.parent];
+    QWidget* widget = CreateWidget(row, parent);
+    widget->setObjectName(ToQString(row.name));
+    widget->setGeometry(PixelRect(row, dpi));
+    widget->setFont(MakeFont(row.font));
+    widget->setFocusPolicy(row.kind == ControlKind::Picture ? Qt::TabFocus
+                           : TakesFocus(row.kind)           ? Qt::StrongFocus
+                                                            : Qt::NoFocus);
+    ApplyColours(widget, row);
     controls.byName_.insert(widget->objectName(), widget);
   }
 
   // Captions and lines lie beneath the controls that take focus; among
   // themselves they keep the table's order.
-  for (auto spec = table.rbegin(); spec != table.rend(); ++spec) {
-    if (!TakesFocus(spec->kind) && spec->kind != ControlKind::Frame)
-      controls[spec->name]->lower();
+  for (auto row = table.rbegin(); row != table.rend(); ++row) {
+    if (!TakesFocus(row->kind) && row->kind != ControlKind::Frame)
+      controls[row->name]->lower();
   }
 
-  std::vector<const ControlSpec*> focusable;
-  for (const ControlSpec& spec : table) {
-    if (TakesFocus(spec.kind))
-      focusable.push_back(&spec);
+  std::vector<const ControlRow*> focusable;
+  for (const ControlRow& row : table) {
+    if (TakesFocus(row.kind))
+      focusable.push_back(&row);
   }
-  std::ranges::sort(focusable, {}, &ControlSpec::tabIndex);
+  std::ranges::sort(focusable, {}, &ControlRow::tabIndex);
   for (std::size_t i = 1; i < focusable.size(); ++i) {
     QWidget::setTabOrder(controls[focusable[i - 1]->name], controls[focusable[i]->name]);
   }

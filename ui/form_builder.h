@@ -18,11 +18,11 @@ namespace quorvel::ui {
 int TwipsToPixels(int twips, double dpi);
 
 // A control's rectangle in pixels, relative to its parent.
-QRect PixelRect(const ControlSpec& spec, double dpi);
+QRect PixelRect(const ControlRow& row, double dpi);
 
-// The window's font for `spec`: the classic face where it is installed, the
+// The window's font in `style`: the classic face where it is installed, the
 // nearest sans-serif otherwise.
-QFont MakeFont(const FontSpec& spec);
+QFont MakeFont(const FontStyle& style);
 
 // The widgets of one window, by the names of their table rows.
 class Controls {
@@ -37,7 +37,7 @@ class Controls {
   }
 
  private:
-  friend Controls BuildControls(QWidget*, std::span<const ControlSpec>, double);
+  friend Controls BuildControls(QWidget*, std::span<const ControlRow>, double);
   QHash<QString, QWidget*> byName_;
 };
 
@@ -46,6 +46,6 @@ class Controls {
 // focus through the focusable controls in the order of their tab index.
 // Controls that take no focus lie beneath those that do, as in the classic
 // window system. Rows must list a parent before its children.
-Controls BuildControls(QWidget* client, std::span<const ControlSpec> table, double dpi);
+Controls BuildControls(QWidget* client, std::span<const ControlRow> table, double dpi);
 
 }  // namespace quorvel::ui

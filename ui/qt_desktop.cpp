@@ -5,13 +5,9 @@
 #include <QMessageBox>
 #include <QWidget>
 
-namespace quorvel::ui {
-namespace {
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-}  // namespace
+#include "ui/qt_text.h"
 
+namespace quorvel::ui {
 void QtDesktop::ShowMessageBox(MessageKind kind, std::string_view caption, std::string_view text) {
   QMessageBox box(kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::Information,
                   ToQString(caption), ToQString(text), QMessageBox::Ok,

@@ -7,6 +7,7 @@
 
 #include "app/calc_error.h"
 #include "app/programs.h"
+#include "app/programs_detail.h"
 
 namespace quorvel::testing {
 
@@ -24,8 +25,7 @@ class FakePrograms final : public Launcher, public FileProbe {
     probed.emplace_back(path);
     if (!files.contains(std::string(path)))
       return {};
-    std::size_t separator = path.find_last_of("\\/");
-    return std::string(separator == std::string_view::npos ? path : path.substr(separator + 1));
+    return std::string(detail::BareName(path, "\\/"));
   }
 
   std::set<std::string> files;

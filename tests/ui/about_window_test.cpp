@@ -80,12 +80,12 @@ TEST_F(AboutTest, WindowAndControlsFollowTheTable) {
   EXPECT_FALSE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
   EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
   EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
-  for (const ControlSpec& spec : kAboutControls) {
-    QWidget* widget = about->control(spec.name);
-    ASSERT_NE(widget, nullptr) << spec.name;
+  for (const ControlRow& row : kAboutControls) {
+    QWidget* widget = about->control(row.name);
+    ASSERT_NE(widget, nullptr) << row.name;
     EXPECT_EQ(widget->geometry(),
-              QRect(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15))
-        << spec.name;
+              QRect(row.left / 15, row.top / 15, row.width / 15, row.height / 15))
+        << row.name;
   }
   auto* web = qobject_cast<QLabel*>(about->control("Label1"));
   EXPECT_TRUE(web->font().underline());

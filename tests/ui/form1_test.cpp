@@ -57,15 +57,15 @@ class Form1Test : public ::testing::Test {
 
 TEST_F(Form1Test, EveryControlSitsAtItsTableRectangleAt96Dpi) {
   ASSERT_EQ(form_->centralWidget()->logicalDpiY(), 96);
-  for (const ControlSpec& spec : kForm1Controls) {
-    QWidget* widget = form_->control(spec.name);
-    ASSERT_NE(widget, nullptr) << spec.name;
+  for (const ControlRow& row : kForm1Controls) {
+    QWidget* widget = form_->control(row.name);
+    ASSERT_NE(widget, nullptr) << row.name;
     EXPECT_EQ(widget->geometry(),
-              QRect(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15))
-        << spec.name;
+              QRect(row.left / 15, row.top / 15, row.width / 15, row.height / 15))
+        << row.name;
     QWidget* expectedParent =
-        spec.parent.empty() ? form_->centralWidget() : form_->control(spec.parent);
-    EXPECT_EQ(widget->parentWidget(), expectedParent) << spec.name;
+        row.parent.empty() ? form_->centralWidget() : form_->control(row.parent);
+    EXPECT_EQ(widget->parentWidget(), expectedParent) << row.name;
   }
   EXPECT_EQ(form_->centralWidget()->size(), QSize(4950 / 15, 3510 / 15));
   EXPECT_EQ(form_->windowTitle(), "Morlith");

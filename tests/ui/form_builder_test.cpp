@@ -28,12 +28,12 @@ TEST(FormBuilderTest, LargerDpiScalesTheWholeWindow) {
   for (double dpi : {144.0, 192.0}) {
     QWidget client;
     Controls controls = BuildControls(&client, kForm1Controls, dpi);
-    for (const ControlSpec& spec : kForm1Controls) {
-      QRect rect = controls[spec.name]->geometry();
+    for (const ControlRow& row : kForm1Controls) {
+      QRect rect = controls[row.name]->geometry();
       double scale = dpi / 1440.0;
-      EXPECT_NEAR(rect.left(), spec.left * scale, 1.0) << spec.name;
-      EXPECT_NEAR(rect.width(), spec.width * scale, 1.0) << spec.name;
-      EXPECT_NEAR(rect.height(), spec.height * scale, 1.0) << spec.name;
+      EXPECT_NEAR(rect.left(), row.left * scale, 1.0) << row.name;
+      EXPECT_NEAR(rect.width(), row.width * scale, 1.0) << row.name;
+      EXPECT_NEAR(rect.height(), row.height * scale, 1.0) << row.name;
     }
   }
 }

@@ -4,11 +4,11 @@
 
 #include <windows.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <thread>
+
+#include "tests/support/wait_for_file.h"
 
 namespace quorvel::testing {
 
@@ -27,16 +27,6 @@ inline fs::path LaunchHelper() {
 inline fs::path WithSuffix(fs::path file, const char* suffix) {
   file += suffix;
   return file;
-}
-
-inline bool WaitFor(const fs::path& file) {
-  auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-  while (!fs::exists(file)) {
-    if (std::chrono::steady_clock::now() > deadline)
-      return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  return true;
 }
 
 // Copies the helper to `to`, creating its folder.

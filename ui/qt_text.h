@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <string_view>
+
+namespace quorvel::ui {
+
+// The program's UTF-8 text as a QString.
+inline QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace quorvel::ui
