@@ -9,6 +9,7 @@
 
 #include "app/calc_error.h"
 #include "sysinfo/memory_registry.h"
+#include "tests/support/throwing_registry.h"
 
 namespace quorvel::sysinfo {
 namespace {
@@ -119,27 +120,8 @@ TEST(GetKeyValueTest, KeyPathsAndNamesIgnoreCase) {
   EXPECT_EQ(keyVal, "found");
 }
 
-// A registry whose query throws, as a failing platform conversion would.
-class ThrowingRegistry final : public Registry {
- public:
-  RegStatus OpenKey(RegKey, const std::string&, std::uint32_t, RegKey& key) override {
-    key = 42;
-    ++open;
-    return kRegSuccess;
-  }
-  RegStatus QueryValue(RegKey, const std::string&, std::uint32_t&, std::span<std::byte>,
-                       std::uint32_t&) override {
-    throw CalcError(CalcError::Kind::InvalidArgument, "query failed");
-  }
-  void CloseKey(RegKey key) override {
-    if (key == 42)
-      --open;
-  }
-  int open = 0;
-};
-
 TEST(GetKeyValueTest, ClosesTheKeyWhenAnErrorLeaves) {
-  ThrowingRegistry registry;
+  testing::ThrowingRegistry registry;
   std::string keyVal;
   EXPECT_THROW(GetKeyValue(registry, kLocalMachine, kKey, "Value", keyVal), CalcError);
   EXPECT_EQ(registry.open, 0);

@@ -9,6 +9,7 @@
 #include "sysinfo/memory_registry.h"
 #include "tests/support/fake_programs.h"
 #include "tests/support/recording_desktop.h"
+#include "tests/support/throwing_registry.h"
 
 namespace quorvel::sysinfo {
 namespace {
@@ -106,22 +107,8 @@ TEST(StartSysInfoTest, FindsTheToolOrSaysItIsUnavailable) {
   }
 }
 
-// A registry that fails inside the lookup with a run-time error.
-class FailingRegistry final : public Registry {
- public:
-  RegStatus OpenKey(RegKey, const std::string&, std::uint32_t, RegKey& key) override {
-    key = 7;
-    return kRegSuccess;
-  }
-  RegStatus QueryValue(RegKey, const std::string&, std::uint32_t&, std::span<std::byte>,
-                       std::uint32_t&) override {
-    throw CalcError(CalcError::Kind::InvalidArgument, "lookup failed");
-  }
-  void CloseKey(RegKey) override {}
-};
-
 TEST(StartSysInfoTest, AnErrorInsideALookupEndsInTheMessage) {
-  FailingRegistry registry;
+  testing::ThrowingRegistry registry;
   FakePrograms programs;
   RecordingDesktop desktop;
   EXPECT_NO_THROW(StartSysInfo({registry, programs, programs, desktop}));

@@ -6,7 +6,8 @@
 
 #include "app/calc_error.h"
 #include "app/programs.h"
-#include "tests/windows/windows_test_support.h"
+#include "tests/support/launch_failures.h"
+#include "tests/support/windows_test_support.h"
 
 namespace quorvel {
 namespace {
@@ -45,14 +46,7 @@ TEST(WindowsLauncherTest, WhatCannotBeStartedIsALaunchFailure) {
       (folder / "notes.exe").string(),
   };
   SystemLauncher launcher;
-  for (const std::string& path : paths) {
-    try {
-      launcher.Launch(path);
-      ADD_FAILURE() << "no error for \"" << path << "\"";
-    } catch (const CalcError& error) {
-      EXPECT_EQ(error.kind(), CalcError::Kind::LaunchFailure) << path;
-    }
-  }
+  testing::ExpectLaunchFailures(launcher, paths);
 }
 
 TEST(WindowsFileProbeTest, GivesTheNameOfAPlainVisibleFile) {

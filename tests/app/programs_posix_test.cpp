@@ -12,6 +12,7 @@
 
 #include "app/calc_error.h"
 #include "app/programs.h"
+#include "tests/support/launch_failures.h"
 #include "tests/support/wait_for_file.h"
 
 namespace quorvel {
@@ -104,14 +105,7 @@ TEST(SystemLauncherTest, WhatCannotBeStartedIsALaunchFailure) {
       executableText.string(),
   };
   SystemLauncher launcher;
-  for (const std::string& path : paths) {
-    try {
-      launcher.Launch(path);
-      ADD_FAILURE() << "no error for \"" << path << "\"";
-    } catch (const CalcError& error) {
-      EXPECT_EQ(error.kind(), CalcError::Kind::LaunchFailure) << path;
-    }
-  }
+  testing::ExpectLaunchFailures(launcher, paths);
   EXPECT_EQ(ZombieChildren(), 0);
 }
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "app/calc_error.h"
-#include "tests/rounding_oracle.h"
+#include "tests/support/rounding_oracle.h"
 
 namespace quorvel {
 namespace {

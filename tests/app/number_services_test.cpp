@@ -14,7 +14,7 @@
 
 #include "app/calc_error.h"
 #include "app/float_checks.h"
-#include "tests/rounding_oracle.h"
+#include "tests/support/rounding_oracle.h"
 
 namespace quorvel {
 namespace {
@@ -135,11 +135,14 @@ TEST(FormatValueTest, TwoDecimalsRoundHalvesAwayFromZero) {
 }
 
 TEST(FormatValueTest, OtherPatterns) {
-  EXPECT_EQ(FormatValue(2.5, DigitPattern{"0"}, kPlainFormat), "3");
-  EXPECT_EQ(FormatValue(0.5, DigitPattern{"#.##"}, kPlainFormat), ".5");
-  EXPECT_EQ(FormatValue(0.0, DigitPattern{"#.##"}, kPlainFormat), "0");
-  EXPECT_EQ(FormatValue(1.25, DigitPattern{"00.0"}, kPlainFormat), "01.3");
-  EXPECT_EQ(FormatValue(7.1, DigitPattern{"0.0#"}, kPlainFormat), "7.1");
+  // Named, not temporaries: clang 14 crashes on a consteval temporary bound
+  // to a reference parameter.
+  constexpr DigitPattern whole{"0"}, upToTwo{"#.##"}, twoAndOne{"00.0"}, oneOrTwo{"0.0#"};
+  EXPECT_EQ(FormatValue(2.5, whole, kPlainFormat), "3");
+  EXPECT_EQ(FormatValue(0.5, upToTwo, kPlainFormat), ".5");
+  EXPECT_EQ(FormatValue(0.0, upToTwo, kPlainFormat), "0");
+  EXPECT_EQ(FormatValue(1.25, twoAndOne, kPlainFormat), "01.3");
+  EXPECT_EQ(FormatValue(7.1, oneOrTwo, kPlainFormat), "7.1");
   EXPECT_EQ(FormatValue(2.5, kComma), "2,5");
   EXPECT_EQ(FormatValue(-3.0, kPlainFormat), "-3");
 }

@@ -9,7 +9,7 @@
 #include "sysinfo/key_value.h"
 #include "sysinfo/sysinfo_launcher.h"
 #include "tests/support/recording_desktop.h"
-#include "tests/windows/windows_test_support.h"
+#include "tests/support/windows_test_support.h"
 
 namespace quorvel::sysinfo {
 namespace {
