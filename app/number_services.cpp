@@ -15,8 +15,12 @@
 namespace quorvel {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && IsBlank(text.front()))
@@ -39,10 +43,8 @@ constexpr long kExponentClamp = 100000;
 // when from_chars reports the value out of range.
 struct Scanned {
   bool negative = false;
-  std::string_view body; // the number without its sign
-  bool hasExponent = false;
-  std::size_t point =
-      std::string_view::npos; // where the separator stands in body
+  std::string_view body;                       // the number without its sign
+  std::size_t point = std::string_view::npos;  // where the separator stands in body
   long magnitude = 0;
 };
 
@@ -71,8 +73,7 @@ Scanned Scan(std::string_view s, std::string_view separator) {
       if (seenPoint && !seenNonZero)
         ++zerosBeforeFirstFractionDigit;
       ++i;
-    } else if (!seenPoint && !separator.empty() &&
-               s.substr(i).starts_with(separator)) {
+    } else if (!seenPoint && !separator.empty() && s.substr(i).starts_with(separator)) {
       scanned.point = i - bodyStart;
       i += separator.size();
     } else {
@@ -84,7 +85,6 @@ Scanned Scan(std::string_view s, std::string_view separator) {
 
   long exponent = 0;
   if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-    scanned.hasExponent = true;
     ++i;
     bool exponentNegative = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
@@ -106,19 +106,17 @@ Scanned Scan(std::string_view s, std::string_view separator) {
     ThrowNotANumber();
 
   scanned.body = s.substr(bodyStart);
-  scanned.magnitude = significantIntegerDigits > 0
-                          ? significantIntegerDigits - 1 + exponent
-                          : exponent - zerosBeforeFirstFractionDigit - 1;
+  scanned.magnitude = significantIntegerDigits > 0 ? significantIntegerDigits - 1 + exponent
+                                                   : exponent - zerosBeforeFirstFractionDigit - 1;
   return scanned;
 }
 
-} // namespace
+}  // namespace
 
-double ToNumber(std::string_view text, const NumberFormat &format) {
+double ToNumber(std::string_view text, const NumberFormat& format) {
   std::string_view s = TrimBlanks(text);
   if (s.empty()) {
-    throw CalcError(CalcError::Kind::TypeMismatch,
-                    "The text is empty: a number is needed.");
+    throw CalcError(CalcError::Kind::TypeMismatch, "The text is empty: a number is needed.");
   }
   Scanned scanned = Scan(s, format.decimal);
 
@@ -128,12 +126,12 @@ double ToNumber(std::string_view text, const NumberFormat &format) {
   std::array<char, 64> small;
   std::string large;
   if (scanned.point != std::string_view::npos && format.decimal != ".") {
-    char *copy = small.data();
+    char* copy = small.data();
     if (body.size() > small.size()) {
       large.resize(body.size());
       copy = large.data();
     }
-    char *end = std::copy_n(body.data(), scanned.point, copy);
+    char* end = std::copy_n(body.data(), scanned.point, copy);
     *end++ = '.';
     std::string_view rest = body.substr(scanned.point + format.decimal.size());
     end = std::copy(rest.begin(), rest.end(), end);
@@ -141,8 +139,7 @@ double ToNumber(std::string_view text, const NumberFormat &format) {
   }
 
   double value = 0.0;
-  auto [end, ec] =
-      std::from_chars(body.data(), body.data() + body.size(), value);
+  auto [end, ec] = std::from_chars(body.data(), body.data() + body.size(), value);
   if (ec == std::errc::result_out_of_range) {
     if (scanned.magnitude > 0) {
       throw CalcError(CalcError::Kind::Overflow, "The number is too large.");
@@ -165,7 +162,7 @@ namespace {
 constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
   std::array<std::uint64_t, 20> powers{};
   std::uint64_t power = 1;
-  for (auto &p : powers) {
+  for (auto& p : powers) {
     p = power;
     power *= 10;
   }
@@ -175,10 +172,8 @@ constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
 enum class Ties { AwayFromZero, ToEven };
 
 // Rounds magnitude * 10^power (0 <= power <= 19) to an integer. Returns false
-// when the result does not fit in 64 bits, or where 128-bit integers are
-// missing.
-bool ScaleAndRound(double magnitude, int power, Ties ties,
-                   std::uint64_t &rounded) {
+// when the result does not fit in 64 bits, or where 128-bit integers are missing.
+bool ScaleAndRound(double magnitude, int power, Ties ties, std::uint64_t& rounded) {
 #ifdef __SIZEOF_INT128__
   __extension__ typedef unsigned __int128 U128;
   auto bits = std::bit_cast<std::uint64_t>(magnitude);
@@ -198,15 +193,15 @@ bool ScaleAndRound(double magnitude, int power, Ties ties,
     return true;
   }
   int shift = -exponent;
-  if (shift >= 118) { // less than half a unit
+  if (shift >= 118) {  // less than half a unit
     rounded = 0;
     return true;
   }
   U128 quotient = scaled >> shift;
   U128 remainder = scaled - (quotient << shift);
   U128 half = U128{1} << (shift - 1);
-  if (remainder > half || (remainder == half && (ties == Ties::AwayFromZero ||
-                                                 (quotient & 1) != 0))) {
+  if (remainder > half ||
+      (remainder == half && (ties == Ties::AwayFromZero || (quotient & 1) != 0))) {
     ++quotient;
   }
   if (quotient >> 64 != 0)
@@ -228,8 +223,8 @@ constexpr std::size_t kFrontRoom = 8;
 
 // Adds one unit in the last digit of [first, last), skipping the point; may
 // write one digit in front of `first`, and returns the new start.
-char *RoundUpLastDigit(char *first, char *last) {
-  for (char *p = last; p-- != first;) {
+char* RoundUpLastDigit(char* first, char* last) {
+  for (char* p = last; p-- != first;) {
     if (*p == '.')
       continue;
     if (*p != '9') {
@@ -247,8 +242,7 @@ char *RoundUpLastDigit(char *first, char *last) {
 // contributes only its power of two to a binary fraction.
 bool IsExactHalf(double magnitude, int decimals) {
   double scaled = std::ldexp(magnitude, decimals + 1);
-  return scaled < 0x1p53 && scaled == std::floor(scaled) &&
-         std::fmod(scaled, 2.0) == 1.0;
+  return scaled < 0x1p53 && scaled == std::floor(scaled) && std::fmod(scaled, 2.0) == 1.0;
 }
 
 // The digits of a fixed-point text, before and after its point.
@@ -259,15 +253,14 @@ struct FixedDigits {
 
 // Writes magnitude rounded to `decimals` places, halves away from zero, as
 // plain digits into buffer; the integer part has no leading zeros.
-FixedDigits WriteFixed(double magnitude, int decimals,
-                       std::array<char, kFixedRoom> &buffer) {
-  char *first = buffer.data() + kFrontRoom;
-  char *bufferEnd = buffer.data() + buffer.size();
+FixedDigits WriteFixed(double magnitude, int decimals, std::array<char, kFixedRoom>& buffer) {
+  char* first = buffer.data() + kFrontRoom;
+  char* bufferEnd = buffer.data() + buffer.size();
   auto places = static_cast<std::size_t>(decimals);
   std::uint64_t units = 0;
   if (ScaleAndRound(magnitude, decimals, Ties::AwayFromZero, units)) {
     std::uint64_t scale = kPowersOfTen[places];
-    char *point = std::to_chars(first, bufferEnd, units / scale).ptr;
+    char* point = std::to_chars(first, bufferEnd, units / scale).ptr;
     std::uint64_t fraction = units % scale;
     for (std::size_t i = places; i-- > 0; fraction /= 10)
       point[i] = static_cast<char>('0' + fraction % 10);
@@ -277,54 +270,47 @@ FixedDigits WriteFixed(double magnitude, int decimals,
   // written with one digit more (exact, as a half has decimals + 1 places)
   // and rounded up on the text.
   bool half = IsExactHalf(magnitude, decimals);
-  char *last =
-      std::to_chars(first, bufferEnd, magnitude, std::chars_format::fixed,
-                    half ? decimals + 1 : decimals)
-          .ptr;
+  char* last = std::to_chars(first, bufferEnd, magnitude, std::chars_format::fixed,
+                             half ? decimals + 1 : decimals)
+                   .ptr;
   if (half) {
     last -= decimals == 0 ? 2 : 1;
     first = RoundUpLastDigit(first, last);
   }
   std::string_view digits(first, static_cast<std::size_t>(last - first));
   std::size_t point = std::min(digits.find('.'), digits.size());
-  return {digits.substr(0, point),
-          digits.substr(std::min(point + 1, digits.size()))};
+  return {digits.substr(0, point), digits.substr(std::min(point + 1, digits.size()))};
 }
 
-} // namespace
+}  // namespace
 
-std::string FormatValue(double value, const DigitPattern &pattern,
-                        const NumberFormat &format) {
+std::string FormatValue(double value, const DigitPattern& pattern, const NumberFormat& format) {
   if (std::isnan(value))
     return "NaN";
   if (std::isinf(value))
     return value < 0 ? "-Infinity" : "Infinity";
 
   std::array<char, kFixedRoom> buffer;
-  auto [integer, fraction] =
-      WriteFixed(std::fabs(value), pattern.maxDecimals, buffer);
+  auto [integer, fraction] = WriteFixed(std::fabs(value), pattern.maxDecimals, buffer);
   auto minDecimals = static_cast<std::size_t>(pattern.minDecimals);
   while (fraction.size() > minDecimals && fraction.back() == '0')
     fraction.remove_suffix(1);
-  bool zero = integer == "0" &&
-              fraction.find_first_not_of('0') == std::string_view::npos;
+  bool zero = integer == "0" && fraction.find_first_not_of('0') == std::string_view::npos;
   if (pattern.minIntegerDigits == 0 && integer == "0")
     integer = {};
 
   // The text is made at its final length, filled with zeros: they serve as
   // the integer digits the pattern asks for, and as the "0" of an empty text.
   bool minus = value < 0 && !zero;
-  std::size_t integerWidth = std::max(
-      static_cast<std::size_t>(pattern.minIntegerDigits), integer.size());
-  std::size_t length =
-      (minus ? 1 : 0) + integerWidth +
-      (fraction.empty() ? 0 : format.decimal.size() + fraction.size());
+  std::size_t integerWidth =
+      std::max(static_cast<std::size_t>(pattern.minIntegerDigits), integer.size());
+  std::size_t length = (minus ? 1 : 0) + integerWidth +
+                       (fraction.empty() ? 0 : format.decimal.size() + fraction.size());
   std::string text(std::max<std::size_t>(length, 1), '0');
-  char *p = text.data();
+  char* p = text.data();
   if (minus)
     *p++ = '-';
-  p = std::copy(integer.begin(), integer.end(),
-                p + (integerWidth - integer.size()));
+  p = std::copy(integer.begin(), integer.end(), p + (integerWidth - integer.size()));
   if (!fraction.empty()) {
     p = std::copy(format.decimal.begin(), format.decimal.end(), p);
     std::copy(fraction.begin(), fraction.end(), p);
@@ -360,15 +346,12 @@ Significant RoundToSignificant(double magnitude) {
     if (magnitude >= 1.0) {
       while (exponent < 14 &&
              magnitude >=
-                 static_cast<double>(
-                     kPowersOfTen[static_cast<std::size_t>(exponent + 1)])) {
+                 static_cast<double>(kPowersOfTen[static_cast<std::size_t>(exponent + 1)])) {
         ++exponent;
       }
     } else {
       while (exponent > -5 &&
-             magnitude *
-                     static_cast<double>(
-                         kPowersOfTen[static_cast<std::size_t>(1 - exponent)]) <
+             magnitude * static_cast<double>(kPowersOfTen[static_cast<std::size_t>(1 - exponent)]) <
                  10.0) {
         --exponent;
       }
@@ -376,24 +359,19 @@ Significant RoundToSignificant(double magnitude) {
     for (int attempt = 0; attempt < 3; ++attempt) {
       std::uint64_t units = 0;
       int power = kSignificantDigits - 1 - exponent;
-      if (power < 0 || power > 19 ||
-          !ScaleAndRound(magnitude, power, Ties::ToEven, units))
+      if (power < 0 || power > 19 || !ScaleAndRound(magnitude, power, Ties::ToEven, units))
         break;
-      if (units >= kPowersOfTen[kSignificantDigits] &&
-          units != kPowersOfTen[kSignificantDigits]) {
+      if (units >= kPowersOfTen[kSignificantDigits] && units != kPowersOfTen[kSignificantDigits]) {
         ++exponent;
       } else if (units < kPowersOfTen[kSignificantDigits - 1]) {
         --exponent;
       } else {
-        if (units ==
-            kPowersOfTen[kSignificantDigits]) { // rounded up to the next power
+        if (units == kPowersOfTen[kSignificantDigits]) {  // rounded up to the next power
           units /= 10;
           ++exponent;
         }
         s.count = static_cast<std::size_t>(
-            std::to_chars(s.digits.data(), s.digits.data() + s.digits.size(),
-                          units)
-                .ptr -
+            std::to_chars(s.digits.data(), s.digits.data() + s.digits.size(), units).ptr -
             s.digits.data());
         s.exponent = exponent;
         return s;
@@ -402,16 +380,12 @@ Significant RoundToSignificant(double magnitude) {
   }
   // d.dddddddddddddde+ddd
   std::array<char, 32> scientific;
-  char *end =
-      std::to_chars(scientific.data(), scientific.data() + scientific.size(),
-                    magnitude, std::chars_format::scientific,
-                    kSignificantDigits - 1)
-          .ptr;
-  std::string_view written(scientific.data(),
-                           static_cast<std::size_t>(end - scientific.data()));
+  char* end = std::to_chars(scientific.data(), scientific.data() + scientific.size(), magnitude,
+                            std::chars_format::scientific, kSignificantDigits - 1)
+                  .ptr;
+  std::string_view written(scientific.data(), static_cast<std::size_t>(end - scientific.data()));
   std::size_t e = written.find('e');
-  std::from_chars(written.data() + e + (written[e + 1] == '+' ? 2 : 1), end,
-                  s.exponent);
+  std::from_chars(written.data() + e + (written[e + 1] == '+' ? 2 : 1), end, s.exponent);
   for (char c : written.substr(0, e)) {
     if (c != '.')
       s.digits[s.count++] = c;
@@ -419,20 +393,17 @@ Significant RoundToSignificant(double magnitude) {
   return s;
 }
 
-// Writes a finite, non-zero value with its sign column into `out`; returns the
-// end.
-char *WriteNumberText(double value, char *out) {
+// Writes a finite, non-zero value with its sign column into `out`; returns the end.
+char* WriteNumberText(double value, char* out) {
   Significant s = RoundToSignificant(std::fabs(value));
   while (s.count > 1 && s.digits[s.count - 1] == '0')
     --s.count;
   std::string_view digits(s.digits.data(), s.count);
   int exponent = s.exponent;
 
-  char *p = out;
+  char* p = out;
   *p++ = value < 0 ? '-' : ' ';
-  auto put = [&p](std::string_view part) {
-    p = std::copy(part.begin(), part.end(), p);
-  };
+  auto put = [&p](std::string_view part) { p = std::copy(part.begin(), part.end(), p); };
   if (exponent >= kSignificantDigits || exponent < -kSignificantDigits) {
     put(digits.substr(0, 1));
     if (digits.size() > 1) {
@@ -440,8 +411,7 @@ char *WriteNumberText(double value, char *out) {
       put(digits.substr(1));
     }
     put(exponent < 0 ? "E-" : "E+");
-    p = std::to_chars(p, out + kTextRoom, exponent < 0 ? -exponent : exponent)
-            .ptr;
+    p = std::to_chars(p, out + kTextRoom, exponent < 0 ? -exponent : exponent).ptr;
   } else if (exponent >= 0) {
     auto integerDigits = static_cast<std::size_t>(exponent) + 1;
     if (digits.size() <= integerDigits) {
@@ -460,7 +430,7 @@ char *WriteNumberText(double value, char *out) {
   return p;
 }
 
-} // namespace
+}  // namespace
 
 std::string NumberToText(double value) {
   if (!std::isfinite(value))
@@ -468,69 +438,15 @@ std::string NumberToText(double value) {
   if (value == 0.0)
     return " 0";
   std::array<char, kTextRoom> buffer;
-  char *end = WriteNumberText(value, buffer.data());
+  char* end = WriteNumberText(value, buffer.data());
   return std::string(buffer.data(), end);
 }
 
-namespace {
-
-// Rewrites a plain decimal text (no exponent) the way
-// NumberToText(ToNumber(text)) would, without the round trip through a
-// double: where it has at most 15 significant digits and needs no exponent
-// form, the double holds exactly those digits, so they come back unchanged.
-// Gives false for every other number; throws as ToNumber for what is none.
-bool RewritePlainDecimal(std::string_view text, const NumberFormat &format,
-                         std::string &out) {
-  std::string_view s = TrimBlanks(text);
-  if (s.empty())
-    return false;
-  Scanned scanned = Scan(s, format.decimal);
-  if (scanned.hasExponent)
-    return false;
-  std::string_view integer = scanned.body.substr(0, scanned.point);
-  std::string_view fraction;
-  if (scanned.point != std::string_view::npos)
-    fraction = scanned.body.substr(scanned.point + format.decimal.size());
-
-  while (!integer.empty() && integer.front() == '0')
-    integer.remove_prefix(1);
-  while (!fraction.empty() && fraction.back() == '0')
-    fraction.remove_suffix(1);
-  if (integer.empty() && fraction.empty()) {
-    out = " 0";
-    return true;
-  }
-  if (scanned.magnitude >= kSignificantDigits ||
-      scanned.magnitude < -kSignificantDigits)
-    return false;
-  std::size_t significant =
-      integer.empty() ? fraction.size() - fraction.find_first_not_of('0')
-                      : integer.size() + fraction.size();
-  if (significant > static_cast<std::size_t>(kSignificantDigits))
-    return false;
-
-  out.clear();
-  out.push_back(scanned.negative ? '-' : ' ');
-  if (integer.empty())
-    out.push_back('0');
-  out.append(integer);
-  if (!fraction.empty()) {
-    out.push_back('.');
-    out.append(fraction);
-  }
-  return true;
-}
-
-} // namespace
-
-std::string NumberToText(std::string_view text, const NumberFormat &format) {
-  std::string rewritten;
-  if (RewritePlainDecimal(text, format, rewritten))
-    return rewritten;
+std::string NumberToText(std::string_view text, const NumberFormat& format) {
   return NumberToText(ToNumber(text, format));
 }
 
-std::string FormatValue(double value, const NumberFormat &format) {
+std::string FormatValue(double value, const NumberFormat& format) {
   if (!std::isfinite(value))
     return FormatValue(value, DigitPattern{"0"}, format);
   if (value == 0.0)
@@ -538,8 +454,7 @@ std::string FormatValue(double value, const NumberFormat &format) {
   std::array<char, kTextRoom> buffer;
   std::string_view written(
       buffer.data(),
-      static_cast<std::size_t>(WriteNumberText(value, buffer.data()) -
-                               buffer.data()));
+      static_cast<std::size_t>(WriteNumberText(value, buffer.data()) - buffer.data()));
   if (written.front() == ' ')
     written.remove_prefix(1);
   std::size_t point = written.find('.');
@@ -554,18 +469,15 @@ std::string FormatValue(double value, const NumberFormat &format) {
 double Divide(double dividend, double divisor) {
   if (divisor == 0.0) {
     if (dividend == 0.0) {
-      throw CalcError(CalcError::Kind::Overflow,
-                      "Zero divided by zero has no value.");
+      throw CalcError(CalcError::Kind::Overflow, "Zero divided by zero has no value.");
     }
-    throw CalcError(CalcError::Kind::DivisionByZero,
-                    "A number was divided by zero.");
+    throw CalcError(CalcError::Kind::DivisionByZero, "A number was divided by zero.");
   }
   double quotient = dividend / divisor;
   if (!std::isfinite(quotient)) {
-    throw CalcError(CalcError::Kind::Overflow,
-                    "The result of a division is too large.");
+    throw CalcError(CalcError::Kind::Overflow, "The result of a division is too large.");
   }
   return quotient;
 }
 
-} // namespace quorvel
+}  // namespace quorvel

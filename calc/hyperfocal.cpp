@@ -37,6 +37,16 @@ double ReadInput(std::string_view text, const NumberFormat& format, int argument
   }
 }
 
+// CheckFloat, with an error that says what went beyond the range and which
+// input is to blame.
+void CheckFloatFor(const char* description, int argument) {
+  try {
+    CheckFloat();
+  } catch (const CalcError&) {
+    throw CalcError(Kind::FloatingPointFault, description, argument);
+  }
+}
+
 }  // namespace
 
 std::string CalcHyperfocal(std::string_view focalText, std::string_view apertureText,
@@ -44,25 +54,15 @@ std::string CalcHyperfocal(std::string_view focalText, std::string_view aperture
   ClearFloat();
   double focal = ReadInput(focalText, format, kFocalArgument, "The focal length", "50");
   double focalSquared = Multiply(focal, focal);
-  try {
-    CheckFloat();
-  } catch (const CalcError&) {
-    throw CalcError(Kind::FloatingPointFault,
-                    "The focal length is too large: its square is beyond the range of numbers "
-                    "this program can handle.",
-                    kFocalArgument);
-  }
+  CheckFloatFor(
+      "The focal length is too large: its square is beyond the range of numbers this program "
+      "can handle.",
+      kFocalArgument);
 
-  // No ClearFloat here: CheckFloat has just found the three fault flags
-  // clear, and they are all that ClearFloat clears.
+  ClearFloat();
   double aperture = ReadInput(apertureText, format, kApertureArgument, "The f-number", "8");
   double denominator = Multiply(aperture, kConfusionFactor);
-  try {
-    CheckFloat();
-  } catch (const CalcError&) {
-    throw CalcError(Kind::FloatingPointFault, "The f-number is too large to compute with.",
-                    kApertureArgument);
-  }
+  CheckFloatFor("The f-number is too large to compute with.", kApertureArgument);
 
   double quotient = 0.0;
   try {
@@ -82,13 +82,10 @@ std::string CalcHyperfocal(std::string_view focalText, std::string_view aperture
                     kFocalArgument);
   }
   double feetPerMillimetreUnit = Multiply(kMillimetresToMetres, kFeetPerMetre);
-  try {
-    CheckFloat();
-  } catch (const CalcError&) {
-    throw CalcError(Kind::FloatingPointFault,
-                    "The hyperfocal distance is beyond the range of numbers this program can "
-                    "handle.");
-  }
+  // The flags were last cleared before the f-number was read, so this covers
+  // every step since.
+  CheckFloatFor("The hyperfocal distance is beyond the range of numbers this program can handle.",
+                CalcError::kNoArgument);
   double feet = Multiply(quotient, feetPerMillimetreUnit);
 
   std::string caption = NumberToText(FormatValue(feet, kResultPattern, format), format);
