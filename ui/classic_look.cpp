@@ -2,8 +2,8 @@
 #include "ui/classic_look.h"
 
 #include <QApplication>
-#include <QIconEngine>
 #include <QPainter>
+#include <QPixmap>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -12,31 +12,26 @@ namespace quorvel::ui {
 
 namespace {
 
-// Draws the style's right arrow at whatever size is asked, when it is asked.
-class ArrowIconEngine final : public QIconEngine {
- public:
-  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
-    QStyleOption option;
-    option.rect = rect;
-    option.palette = QApplication::palette();
-    option.state = mode == QIcon::Disabled ? QStyle::State_None : QStyle::State_Enabled;
-    QApplication::style()->drawPrimitive(QStyle::PE_IndicatorArrowRight, &option, painter);
-  }
-  QIconEngine* clone() const override { return new ArrowIconEngine; }
-};
-
-// The classic style, except that the menu bar's overflow button draws its
-// arrow instead of loading a picture: reading that picture makes Qt load its
-// image format plugins, a cost every start would pay for a button the fixed
-// main window never shows.
+// The classic style, except that the menu bar's overflow button gets the
+// style's own arrow, drawn, instead of a picture read from a file: reading a
+// picture makes Qt load its image format plugins, a cost every start would
+// pay for a button that shows only in a window too narrow for its menu.
 class ClassicStyle final : public QProxyStyle {
  public:
   using QProxyStyle::QProxyStyle;
   QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
                      const QWidget* widget) const override {
-    if (icon == SP_ToolBarHorizontalExtensionButton)
-      return QIcon(new ArrowIconEngine);
-    return QProxyStyle::standardIcon(icon, option, widget);
+    if (icon != SP_ToolBarHorizontalExtensionButton)
+      return QProxyStyle::standardIcon(icon, option, widget);
+    QPixmap arrow(16, 16);
+    arrow.fill(Qt::transparent);
+    QPainter painter(&arrow);
+    QStyleOption arrowOption;
+    arrowOption.rect = arrow.rect();
+    arrowOption.palette = QApplication::palette();
+    arrowOption.state = State_Enabled;
+    drawPrimitive(PE_IndicatorArrowRight, &arrowOption, &painter);
+    return QIcon(arrow);
   }
 };
 
