@@ -27,10 +27,12 @@ void CheckFloat() {
 }
 
 double Multiply(double a, double b) noexcept {
-  // Volatile operands and result pin the multiplication to this call; the
-  // function lives in its own translation unit, so callers cannot see through
-  // it either. Without this, the compiler may fold or reorder the product
-  // around the flag functions, which it considers unrelated to it.
+  // Volatile operands and result pin the multiplication to this call: the
+  // loads and the store must happen here, in order, even where the function
+  // is inlined (link-time optimisation can inline across translation units,
+  // so its own file alone would not be enough). Without them the compiler may
+  // fold or reorder the product around the flag functions, which it
+  // considers unrelated to it.
   volatile double left = a;
   volatile double right = b;
   volatile double product = left * right;

@@ -31,8 +31,9 @@ class FileProbe {
 };
 
 // Starts the program named by the path itself: never through a shell, never
-// split at blanks, never searched for on PATH. It runs in a normal window
-// with the focus, and leaves no zombie process behind.
+// split at blanks, never searched for on PATH. On Windows it is asked to open
+// in a normal window; on POSIX its windows are placed by the desktop. On
+// POSIX it leaves no zombie process behind.
 class SystemLauncher final : public Launcher {
  public:
   void Launch(std::string_view path) override;

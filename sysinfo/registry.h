@@ -7,7 +7,7 @@
 //   MemoryRegistry    an in-memory store with the same semantics, for
 //                     platforms without a registry and for the tests
 //   SystemRegistry    the platform's registry: advapi32 on Windows, an
-//                     empty MemoryRegistry elsewhere
+//                     empty MemoryRegistry on POSIX, which has none
 //
 // Texts (key paths, value names) are the program's UTF-8; the Windows backend
 // converts them to the ANSI code page. Value data comes back as the raw bytes.

@@ -18,7 +18,7 @@ namespace {
 
 // What a screen reader says for the result label: what it is, then the result.
 QString ResultAccessibleName(const QString& caption) {
-  QString name = Form1::tr("Hyperfocal distance");
+  QString name = QStringLiteral("Hyperfocal distance");
   return caption.isEmpty() ? name : name + QLatin1Char(':') + caption;
 }
 
@@ -29,12 +29,12 @@ Form1::Form1(Desktop& desktop, QWidget* parent) : QMainWindow(parent), desktop_(
   setWindowTitle(ToQString(kForm1Window.caption));
   setWindowIcon(AppIcon());
 
-  QMenu* menu = menuBar()->addMenu(tr("&Help"));
+  QMenu* menu = menuBar()->addMenu(QStringLiteral("&Help"));
   menu->setObjectName(QStringLiteral("Menu"));
-  help_ = menu->addAction(tr("Quorvel He&lp"));
+  help_ = menu->addAction(QStringLiteral("Quorvel He&lp"));
   help_->setObjectName(QStringLiteral("Help"));
   help_->setShortcut(QKeySequence(Qt::Key_F1));
-  contact_ = menu->addAction(tr("About"));
+  contact_ = menu->addAction(QStringLiteral("About"));
   contact_->setObjectName(QStringLiteral("Contact"));
   connect(contact_, &QAction::triggered, this, &Form1::Contact_Click);
 

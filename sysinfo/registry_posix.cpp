@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Platforms without a registry: an empty store, so every lookup fails and
-// the system information tool is reported unavailable.
+// POSIX systems have no registry: the system's store is an empty one, so
+// every lookup fails and the system information tool is reported unavailable.
 #include "sysinfo/memory_registry.h"
 
 namespace quorvel::sysinfo {
