@@ -34,80 +34,72 @@ std::string_view TrimBlanks(std::string_view text) {
   throw CalcError(CalcError::Kind::TypeMismatch, "The text is not a number.");
 }
 
-// The largest exponent worth counting: beyond it every non-zero mantissa is
-// out of the double range either way.
-constexpr long kExponentClamp = 100000;
+// Where reading an exponent stops counting: far beyond any text's length, so
+// a capped exponent puts the number out of the double range just as the
+// true one would, and far below where 64-bit arithmetic would overflow.
+constexpr std::int64_t kExponentCap = 100'000'000'000'000'000;
 
-// What a scan of a number's text found. The decimal magnitude (the power of
-// ten of its first significant digit) tells an overflow from an underflow
-// when from_chars reports the value out of range.
+// The significant digits kept for the conversion. Deciding how a decimal
+// number rounds to a double never needs more than 767 of them, so 768 and a
+// nonzero digit standing for whatever follows round exactly as the whole.
+constexpr std::size_t kKeptDigits = 768;
+
+// Beyond these powers of ten a number is out of the double range at once.
+constexpr std::int64_t kLargestMagnitude = 400;
+constexpr std::int64_t kSmallestMagnitude = -400;
+
+// A number's text taken apart by Scan.
 struct Scanned {
   bool negative = false;
-  std::string_view body;                       // the number without its sign
-  std::size_t point = std::string_view::npos;  // where the separator stands in body
-  long magnitude = 0;
+  std::string_view integer;   // the digits before the separator
+  std::string_view fraction;  // the digits after it
+  std::int64_t exponent = 0;  // capped at kExponentCap either way
 };
+
+// The digits that start `s`.
+std::string_view LeadingDigits(std::string_view s) {
+  std::size_t end = 0;
+  while (end < s.size() && IsDigit(s[end]))
+    ++end;
+  return s.substr(0, end);
+}
 
 // Checks the grammar: sign? digits with at most one separator, then
 // (e|E) sign? digits. Throws TypeMismatch for anything else.
 Scanned Scan(std::string_view s, std::string_view separator) {
   Scanned scanned;
-  std::size_t i = 0;
-  if (s[i] == '+' || s[i] == '-') {
-    scanned.negative = s[i] == '-';
-    ++i;
+  if (s.front() == '+' || s.front() == '-') {
+    scanned.negative = s.front() == '-';
+    s.remove_prefix(1);
   }
-  std::size_t bodyStart = i;
-  long significantIntegerDigits = 0;
-  long zerosBeforeFirstFractionDigit = 0;
-  bool seenNonZero = false;
-  std::size_t mantissaDigits = 0;
-  while (i < s.size()) {
-    char c = s[i];
-    bool seenPoint = scanned.point != std::string_view::npos;
-    if (IsDigit(c)) {
-      ++mantissaDigits;
-      seenNonZero = seenNonZero || c != '0';
-      if (!seenPoint && seenNonZero)
-        ++significantIntegerDigits;
-      if (seenPoint && !seenNonZero)
-        ++zerosBeforeFirstFractionDigit;
-      ++i;
-    } else if (!seenPoint && !separator.empty() && s.substr(i).starts_with(separator)) {
-      scanned.point = i - bodyStart;
-      i += separator.size();
-    } else {
-      break;
-    }
+  scanned.integer = LeadingDigits(s);
+  s.remove_prefix(scanned.integer.size());
+  if (!separator.empty() && s.starts_with(separator)) {
+    s.remove_prefix(separator.size());
+    scanned.fraction = LeadingDigits(s);
+    s.remove_prefix(scanned.fraction.size());
   }
-  if (mantissaDigits == 0)
+  if (scanned.integer.empty() && scanned.fraction.empty())
     ThrowNotANumber();
 
-  long exponent = 0;
-  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-    ++i;
-    bool exponentNegative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-      exponentNegative = s[i] == '-';
-      ++i;
+  if (!s.empty() && (s.front() == 'e' || s.front() == 'E')) {
+    s.remove_prefix(1);
+    bool negative = false;
+    if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+      negative = s.front() == '-';
+      s.remove_prefix(1);
     }
-    std::size_t exponentDigits = 0;
-    while (i < s.size() && IsDigit(s[i])) {
-      exponent = std::min(kExponentClamp, exponent * 10 + (s[i] - '0'));
-      ++exponentDigits;
-      ++i;
-    }
-    if (exponentDigits == 0)
+    std::string_view digits = LeadingDigits(s);
+    if (digits.empty())
       ThrowNotANumber();
-    if (exponentNegative)
-      exponent = -exponent;
+    s.remove_prefix(digits.size());
+    for (char c : digits)
+      scanned.exponent = std::min(kExponentCap, scanned.exponent * 10 + (c - '0'));
+    if (negative)
+      scanned.exponent = -scanned.exponent;
   }
-  if (i != s.size())
+  if (!s.empty())
     ThrowNotANumber();
-
-  scanned.body = s.substr(bodyStart);
-  scanned.magnitude = significantIntegerDigits > 0 ? significantIntegerDigits - 1 + exponent
-                                                   : exponent - zerosBeforeFirstFractionDigit - 1;
   return scanned;
 }
 
@@ -119,35 +111,63 @@ double ToNumber(std::string_view text, const NumberFormat& format) {
     throw CalcError(CalcError::Kind::TypeMismatch, "The text is empty: a number is needed.");
   }
   Scanned scanned = Scan(s, format.decimal);
+  double zero = scanned.negative ? -0.0 : 0.0;
 
-  // from_chars knows only "." as the separator: any other is rewritten in a
-  // copy, which stays on the stack for every number a person would type.
-  std::string_view body = scanned.body;
-  std::array<char, 64> small;
-  std::string large;
-  if (scanned.point != std::string_view::npos && format.decimal != ".") {
-    char* copy = small.data();
-    if (body.size() > small.size()) {
-      large.resize(body.size());
-      copy = large.data();
-    }
-    char* end = std::copy_n(body.data(), scanned.point, copy);
-    *end++ = '.';
-    std::string_view rest = body.substr(scanned.point + format.decimal.size());
-    end = std::copy(rest.begin(), rest.end(), end);
-    body = std::string_view(copy, static_cast<std::size_t>(end - copy));
+  // The significant digits run from the first nonzero one through the last:
+  // `integer` then `fraction`, trimmed. `magnitude` is the power of ten of
+  // the first, worked out exactly whatever the length of the text.
+  std::string_view integer = scanned.integer;
+  std::string_view fraction = scanned.fraction;
+  integer.remove_prefix(std::min(integer.size(), integer.find_first_not_of('0')));
+  std::int64_t magnitude = 0;
+  if (!integer.empty()) {
+    magnitude = scanned.exponent + static_cast<std::int64_t>(integer.size()) - 1;
+  } else {
+    std::size_t zeros = fraction.find_first_not_of('0');
+    if (zeros == std::string_view::npos)
+      return zero;
+    fraction.remove_prefix(zeros);
+    magnitude = scanned.exponent - static_cast<std::int64_t>(zeros) - 1;
   }
+  fraction.remove_suffix(fraction.size() - (fraction.find_last_not_of('0') + 1));
+  if (fraction.empty())
+    integer.remove_suffix(integer.size() - (integer.find_last_not_of('0') + 1));
+
+  if (magnitude > kLargestMagnitude)
+    throw CalcError(CalcError::Kind::Overflow, "The number is too large.");
+  if (magnitude < kSmallestMagnitude)
+    return zero;
+
+  // from_chars reads the digits as "ddd...e<power>", written on the stack
+  // whatever the length or the separator of the text.
+  std::array<char, kKeptDigits + 32> buffer;
+  char* end = buffer.data();
+  std::size_t written = 0;
+  bool cut = false;
+  for (std::string_view part : {integer, fraction}) {
+    std::size_t take = std::min(part.size(), kKeptDigits - written);
+    end = std::copy_n(part.data(), take, end);
+    written += take;
+    cut = cut || take < part.size();
+  }
+  if (cut) {  // trimmed, so what was cut holds a nonzero digit
+    *end++ = '1';
+    ++written;
+  }
+  *end++ = 'e';
+  end = std::to_chars(end, buffer.data() + buffer.size(),
+                      magnitude - static_cast<std::int64_t>(written) + 1)
+            .ptr;
 
   double value = 0.0;
-  auto [end, ec] = std::from_chars(body.data(), body.data() + body.size(), value);
+  auto [parsed, ec] = std::from_chars(buffer.data(), end, value);
   if (ec == std::errc::result_out_of_range) {
-    if (scanned.magnitude > 0) {
+    if (magnitude > 0)
       throw CalcError(CalcError::Kind::Overflow, "The number is too large.");
-    }
-    value = 0.0;
-  } else if (ec != std::errc() || end != body.data() + body.size()) {
-    ThrowNotANumber();
+    return zero;
   }
+  if (ec != std::errc() || parsed != end)
+    ThrowNotANumber();
   return scanned.negative ? -value : value;
 }
 

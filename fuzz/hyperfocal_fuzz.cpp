@@ -1,16 +1,24 @@
 // SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to CalcHyperfocal as the two texts. Every outcome must
 // be a CalcError, or a caption made of a blank or a minus sign, a number that
-// ToNumber reads back, and " ft.".
+// ToNumber reads back, and " ft.". Each text is also read by ToNumber and by
+// the C library's strtod in the "C" locale: where ToNumber gives a number,
+// strtod must give the same one; where it reports an overflow, strtod must
+// overflow too.
+#include <cerrno>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <string_view>
 
 #include "app/calc_error.h"
 #include "app/number_services.h"
 #include "calc/hyperfocal.h"
+
+#include <locale.h>
 
 namespace {
 
@@ -28,6 +36,36 @@ void CheckCaption(const std::string& caption) {
   quorvel::ToNumber(number, quorvel::kPlainFormat);
 }
 
+// Reads `text` with ToNumber and with strtod, and stops the run where they
+// disagree. Texts that ToNumber rejects are left alone: strtod reads more
+// forms ("0x1p3", "inf") than a user may type.
+void CompareWithStrtod(std::string_view text) {
+  static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+  std::string copy(text);
+  if (std::strlen(copy.c_str()) != copy.size())
+    return;  // a NUL inside: strtod would see only what comes before it
+  double ours = 0.0;
+  bool overflow = false;
+  try {
+    ours = quorvel::ToNumber(text, quorvel::kPlainFormat);
+  } catch (const quorvel::CalcError& error) {
+    if (error.kind() != quorvel::CalcError::Kind::Overflow)
+      return;
+    overflow = true;
+  }
+  char* end = nullptr;
+  errno = 0;
+  double theirs = strtod_l(copy.c_str(), &end, c);
+  while (*end == ' ' || *end == '\t')
+    ++end;
+  if (*end != '\0')
+    std::abort();
+  if (overflow != (std::isinf(theirs) && errno == ERANGE))
+    std::abort();
+  if (!overflow && (ours != theirs || std::signbit(ours) != std::signbit(theirs)))
+    std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -41,6 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string_view focal = rest.substr(0, split);
   std::string_view aperture =
       split == std::string_view::npos ? std::string_view{} : rest.substr(split + 1);
+  CompareWithStrtod(focal);
   std::string caption;
   try {
     caption = quorvel::CalcHyperfocal(focal, aperture, format);

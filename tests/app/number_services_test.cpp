@@ -86,11 +86,39 @@ TEST(ToNumberTest, ReadsTheSeparatorOfTheGivenFormat) {
   EXPECT_EQ(KindThrownBy([] { ToNumber("2,8", kPlainFormat); }), Kind::TypeMismatch);
 }
 
-TEST(ToNumberTest, ReadsTextsLongerThanItsInlineBuffer) {
-  std::string tiny = "0." + std::string(100, '0') + "25";
-  EXPECT_EQ(ToNumber(tiny, kPlainFormat), 0.25e-100);
-  EXPECT_EQ(KindThrownBy([] { ToNumber("1" + std::string(400, '0'), kPlainFormat); }),
-            Kind::Overflow);
+TEST(ToNumberTest, ReadsTextsOfAnyLength) {
+  const std::string zeros(150000, '0');
+  // 2^53 + 1 lies halfway between two doubles: a nonzero digit however far
+  // behind it rounds up, and without one the tie goes to the even double.
+  const std::string halfway = "9007199254740993." + std::string(1000, '0');
+  const struct {
+    std::string text;
+    const NumberFormat& format;
+    double expected;
+  } cases[] = {
+      {"0." + std::string(100, '0') + "25", kPlainFormat, 0.25e-100},
+      {"1" + zeros + "e-200000", kPlainFormat, 0},
+      {"5" + zeros + "e-150000", kPlainFormat, 5},
+      {"-5" + zeros + "e-150000", kComma, -5},
+      {"0," + zeros + "25e150001", kComma, 2.5},
+      {"0." + zeros + "1e-200000", kPlainFormat, 0},
+      {zeros + "8", kPlainFormat, 8},
+      {"2.8" + zeros, kPlainFormat, 2.8},
+      {halfway + "1", kPlainFormat, 9007199254740994.0},
+      {halfway, kPlainFormat, 9007199254740992.0},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ToNumber(c.text, c.format), c.expected) << c.text.substr(0, 40) << "...";
+  }
+  const std::string tooLarge[] = {
+      "1" + std::string(400, '0'),
+      "0." + zeros + "1e200000",
+      "1e1" + zeros,
+  };
+  for (const std::string& text : tooLarge) {
+    EXPECT_EQ(KindThrownBy([&] { ToNumber(text, kPlainFormat); }), Kind::Overflow)
+        << text.substr(0, 40) << "...";
+  }
 }
 
 TEST(ToNumberTest, RejectsWhatIsNotAPlainNumber) {
