@@ -7,9 +7,19 @@
 namespace quorvel::detail {
 
 void ThrowLaunchFailure(std::string_view path, std::string_view reason) {
-  throw CalcError(
-      CalcError::Kind::LaunchFailure,
-      "The program \"" + std::string(path) + "\" could not be started: " + std::string(reason));
+  // A NUL would end the text wherever it is shown, so it is written visibly.
+  std::string shown;
+  for (char c : path)
+    shown += c == '\0' ? std::string_view("\\0") : std::string_view(&c, 1);
+  throw CalcError(CalcError::Kind::LaunchFailure,
+                  "The program \"" + shown + "\" could not be started: " + std::string(reason));
+}
+
+void CheckPathToLaunch(std::string_view path) {
+  if (path.empty())
+    ThrowLaunchFailure(path, "no program was named.");
+  if (path.find('\0') != std::string_view::npos)
+    ThrowLaunchFailure(path, "its name holds a NUL character.");
 }
 
 std::string_view BareName(std::string_view path, std::string_view separators) {

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 #include "app/programs.h"
@@ -13,10 +15,35 @@
 extern char** environ;
 
 namespace quorvel {
+namespace {
+
+// Runs in the intermediate child: starts the program with every signal at
+// its default and none blocked, whatever this process had set, and gives
+// posix_spawn's verdict (exec errors included, which glibc reports).
+bool SpawnProgram(std::string& program) {
+  posix_spawnattr_t attributes;
+  if (posix_spawnattr_init(&attributes) != 0)
+    return false;
+  sigset_t all;
+  sigfillset(&all);
+  sigdelset(&all, SIGKILL);
+  sigdelset(&all, SIGSTOP);
+  sigset_t none;
+  sigemptyset(&none);
+  posix_spawnattr_setsigdefault(&attributes, &all);
+  posix_spawnattr_setsigmask(&attributes, &none);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+  char* argv[] = {program.data(), nullptr};
+  pid_t child = 0;
+  bool started = posix_spawn(&child, program.c_str(), nullptr, &attributes, argv, environ) == 0;
+  posix_spawnattr_destroy(&attributes);
+  return started;
+}
+
+}  // namespace
 
 void SystemLauncher::Launch(std::string_view path) {
-  if (path.empty())
-    detail::ThrowLaunchFailure(path, "no program was named.");
+  detail::CheckPathToLaunch(path);
   std::string program(path);
   struct stat status {};
   if (stat(program.c_str(), &status) != 0)
@@ -28,28 +55,40 @@ void SystemLauncher::Launch(std::string_view path) {
 
   // An intermediate child starts the program and exits at once, so the
   // program is adopted by the system, which reaps it: we wait only for the
-  // intermediate, and never for the program. The intermediate's exit status
-  // carries posix_spawn's verdict back (exec errors included, which glibc
-  // reports), so a file that is no program is still a failure here.
-  pid_t intermediate = fork();
-  if (intermediate < 0)
+  // intermediate, and never for the program. The verdict comes back through
+  // a pipe rather than the intermediate's exit status, which is lost when
+  // this process ignores SIGCHLD (a disposition it may inherit): the system
+  // then reaps the intermediate itself and waitpid has nothing to report.
+  int verdict[2];
+  if (pipe2(verdict, O_CLOEXEC) != 0)
     detail::ThrowLaunchFailure(path, std::strerror(errno));
+  pid_t intermediate = fork();
+  if (intermediate < 0) {
+    int error = errno;
+    close(verdict[0]);
+    close(verdict[1]);
+    detail::ThrowLaunchFailure(path, std::strerror(error));
+  }
   if (intermediate == 0) {
-    char* argv[] = {program.data(), nullptr};
-    pid_t child = 0;
-    int error = posix_spawn(&child, program.c_str(), nullptr, nullptr, argv, environ);
-    _exit(error == 0 ? 0 : 1);
+    close(verdict[0]);
+    char started = SpawnProgram(program) ? 1 : 0;
+    _exit(write(verdict[1], &started, 1) == 1 ? 0 : 1);
   }
-  int waitStatus = 0;
-  while (waitpid(intermediate, &waitStatus, 0) < 0 && errno == EINTR) {
+  close(verdict[1]);
+  char started = 0;
+  ssize_t got = 0;
+  while ((got = read(verdict[0], &started, 1)) < 0 && errno == EINTR) {
   }
-  if (!WIFEXITED(waitStatus) || WEXITSTATUS(waitStatus) != 0)
+  close(verdict[0]);
+  while (waitpid(intermediate, nullptr, 0) < 0 && errno == EINTR) {
+  }
+  if (got != 1 || started != 1)
     detail::ThrowLaunchFailure(path, "it is not a program this system can run.");
 }
 
 std::string SystemFileProbe::ProbeFile(std::string_view path) {
   std::string_view name = detail::BareName(path, "/");
-  if (name.empty() || name.front() == '.')
+  if (name.empty() || name.front() == '.' || path.find('\0') != std::string_view::npos)
     return {};
   struct stat status {};
   if (stat(std::string(path).c_str(), &status) != 0 || !S_ISREG(status.st_mode))

@@ -8,8 +8,7 @@
 namespace quorvel {
 
 void SystemLauncher::Launch(std::string_view path) {
-  if (path.empty())
-    detail::ThrowLaunchFailure(path, "no program was named.");
+  detail::CheckPathToLaunch(path);
   std::wstring application = win::Widen(path);
   DWORD attributes = GetFileAttributesW(application.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES)
@@ -36,7 +35,7 @@ void SystemLauncher::Launch(std::string_view path) {
 
 std::string SystemFileProbe::ProbeFile(std::string_view path) {
   std::string_view name = detail::BareName(path, "\\/");
-  if (name.empty())
+  if (name.empty() || path.find('\0') != std::string_view::npos)
     return {};
   DWORD attributes = GetFileAttributesW(win::Widen(path).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 #include <cerrno>
 #include <filesystem>
@@ -96,6 +97,8 @@ TEST(SystemLauncherTest, WhatCannotBeStartedIsALaunchFailure) {
   fs::permissions(executableText, fs::perms::owner_all);
   fs::path sub = folder.path() / "folder";
   fs::create_directory(sub);
+  fs::path program = folder.path() / "helper";
+  CopyProgram(program);
 
   const std::string paths[] = {
       "",
@@ -103,10 +106,37 @@ TEST(SystemLauncherTest, WhatCannotBeStartedIsALaunchFailure) {
       sub.string(),
       text.string(),
       executableText.string(),
+      // The system would read only up to the NUL and start the helper.
+      program.string() + std::string(1, '\0') + " junk",
   };
   SystemLauncher launcher;
   testing::ExpectLaunchFailures(launcher, paths);
+  EXPECT_FALSE(fs::exists(program.string() + ".ran")) << "the path was cut at its NUL";
   EXPECT_EQ(ZombieChildren(), 0);
+}
+
+TEST(SystemLauncherTest, OutcomeDoesNotDependOnTheSignalDispositions) {
+  // A process may inherit SIGCHLD ignored; the system then reaps children
+  // itself and their exit status is lost.
+  struct sigaction ignore {};
+  ignore.sa_handler = SIG_IGN;
+  struct sigaction previous {};
+  ASSERT_EQ(sigaction(SIGCHLD, &ignore, &previous), 0);
+  TempFolder folder;
+  fs::path executableText = folder.path() / "looks-runnable";
+  std::ofstream(executableText) << "not a program\n";
+  fs::permissions(executableText, fs::perms::owner_all);
+  fs::path program = folder.path() / "helper";
+  CopyProgram(program);
+
+  SystemLauncher launcher;
+  const std::string notAProgram[] = {executableText.string()};
+  testing::ExpectLaunchFailures(launcher, notAProgram);
+  EXPECT_NO_THROW(launcher.Launch(program.string()));
+  EXPECT_TRUE(WaitFor(program.string() + ".ran")) << "the program did not run";
+  std::ofstream(program.string() + ".go") << "go\n";
+  EXPECT_TRUE(WaitFor(program.string() + ".done"));
+  sigaction(SIGCHLD, &previous, nullptr);
 }
 
 TEST(SystemFileProbeTest, GivesTheNameOfAPlainVisibleFile) {

@@ -39,14 +39,20 @@ TEST(WindowsLauncherTest, WhatCannotBeStartedIsALaunchFailure) {
   const fs::path folder = L"C:\\Quorvel Launch Failures";
   fs::create_directories(folder);
   std::ofstream(folder / "notes.exe") << "not a program\n";
+  const fs::path program = folder / "helper.exe";
+  InstallHelper(program);
+  fs::remove(WithSuffix(program, ".ran"));
   const std::string paths[] = {
       "",
       (folder / "missing.exe").string(),
       folder.string(),
       (folder / "notes.exe").string(),
+      // The system would read only up to the NUL and start the helper.
+      program.string() + std::string(1, '\0') + " junk",
   };
   SystemLauncher launcher;
   testing::ExpectLaunchFailures(launcher, paths);
+  EXPECT_FALSE(fs::exists(WithSuffix(program, ".ran"))) << "the path was cut at its NUL";
 }
 
 TEST(WindowsFileProbeTest, GivesTheNameOfAPlainVisibleFile) {
