@@ -11,7 +11,7 @@ std::string ReadUserDecimalSeparator() {
   int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, wide, 8);
   if (length <= 1)
     return ".";
-  return win::Narrow(std::wstring_view(wide, static_cast<std::size_t>(length - 1)));
+  return win::Narrow(std::wstring_view(wide, static_cast<std::size_t>(length - 1))).value_or(".");
 }
 
 }  // namespace quorvel::detail

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <windows.h>
 
+#include <optional>
+
 #include "app/programs.h"
 #include "app/programs_detail.h"
 #include "app/win_text.h"
@@ -9,7 +11,10 @@ namespace quorvel {
 
 void SystemLauncher::Launch(std::string_view path) {
   detail::CheckPathToLaunch(path);
-  std::wstring application = win::Widen(path);
+  std::optional<std::wstring> wide = win::Widen(path);
+  if (!wide)
+    detail::ThrowLaunchFailure(path, "its name is not valid text.");
+  std::wstring application = std::move(*wide);
   DWORD attributes = GetFileAttributesW(application.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES)
     detail::ThrowLaunchFailure(path, "it does not exist.");
@@ -37,7 +42,10 @@ std::string SystemFileProbe::ProbeFile(std::string_view path) {
   std::string_view name = detail::BareName(path, "\\/");
   if (name.empty() || path.find('\0') != std::string_view::npos)
     return {};
-  DWORD attributes = GetFileAttributesW(win::Widen(path).c_str());
+  std::optional<std::wstring> wide = win::Widen(path);
+  if (!wide)
+    return {};
+  DWORD attributes = GetFileAttributesW(wide->c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES)
     return {};
   constexpr DWORD kNotPlain = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN |

@@ -4,11 +4,11 @@
 
 namespace quorvel::sysinfo {
 
-std::string TextToAnsi(std::string_view text) {
+std::optional<std::string> TextToAnsi(std::string_view text) {
   return std::string(text);
 }
 
-std::string AnsiToText(std::string_view ansi) {
+std::optional<std::string> AnsiToText(std::string_view ansi) {
   return std::string(ansi);
 }
 

@@ -6,12 +6,14 @@
 
 namespace quorvel::sysinfo {
 
-std::string TextToAnsi(std::string_view text) {
-  return win::Narrow(win::Widen(text), CP_ACP);
+std::optional<std::string> TextToAnsi(std::string_view text) {
+  std::optional<std::wstring> wide = win::Widen(text);
+  return wide ? win::Narrow(*wide, CP_ACP) : std::nullopt;
 }
 
-std::string AnsiToText(std::string_view ansi) {
-  return win::Narrow(win::Widen(ansi, CP_ACP));
+std::optional<std::string> AnsiToText(std::string_view ansi) {
+  std::optional<std::wstring> wide = win::Widen(ansi, CP_ACP);
+  return wide ? win::Narrow(*wide) : std::nullopt;
 }
 
 }  // namespace quorvel::sysinfo

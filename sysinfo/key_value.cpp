@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string_view>
+#include <utility>
 
 #include "sysinfo/ansi_text.h"
 
@@ -61,7 +62,10 @@ bool GetKeyValue(Registry& registry, RegKey KeyRoot, const std::string& KeyName,
   if (type == kRegSz) {
     if (data.back() == '\0')
       data.remove_suffix(1);
-    KeyVal = AnsiToText(data);
+    std::optional<std::string> text = AnsiToText(data);
+    if (!text)
+      return Fail(KeyVal);
+    KeyVal = std::move(*text);
   }
   return true;
 }

@@ -2,6 +2,8 @@
 // The Windows registry through advapi32's ANSI functions.
 #include <windows.h>
 
+#include <optional>
+
 #include "sysinfo/ansi_text.h"
 #include "sysinfo/registry.h"
 
@@ -16,9 +18,13 @@ class WindowsRegistry final : public Registry {
  public:
   RegStatus OpenKey(RegKey root, const std::string& path, std::uint32_t access,
                     RegKey& key) override {
+    // A path the code page cannot hold names no key that can be opened.
+    std::optional<std::string> ansiPath = TextToAnsi(path);
+    if (!ansiPath)
+      return kRegFileNotFound;
     HKEY opened = nullptr;
-    LSTATUS status = RegOpenKeyExA(ToHandle(root), TextToAnsi(path).c_str(), 0,
-                                   static_cast<REGSAM>(access), &opened);
+    LSTATUS status =
+        RegOpenKeyExA(ToHandle(root), ansiPath->c_str(), 0, static_cast<REGSAM>(access), &opened);
     if (status == ERROR_SUCCESS)
       key = reinterpret_cast<RegKey>(opened);
     return static_cast<RegStatus>(status);
@@ -26,9 +32,12 @@ class WindowsRegistry final : public Registry {
 
   RegStatus QueryValue(RegKey key, const std::string& name, std::uint32_t& type,
                        std::span<std::byte> data, std::uint32_t& size) override {
+    std::optional<std::string> ansiName = TextToAnsi(name);
+    if (!ansiName)
+      return kRegFileNotFound;
     DWORD valueType = REG_NONE;
     DWORD byteCount = static_cast<DWORD>(data.size());
-    LSTATUS status = RegQueryValueExA(ToHandle(key), TextToAnsi(name).c_str(), nullptr, &valueType,
+    LSTATUS status = RegQueryValueExA(ToHandle(key), ansiName->c_str(), nullptr, &valueType,
                                       reinterpret_cast<LPBYTE>(data.data()), &byteCount);
     type = valueType;
     size = byteCount;

@@ -96,6 +96,31 @@ TEST(WindowsRegistryTest, ReadsEachTypeOfValue) {
   RegDeleteTreeW(HKEY_LOCAL_MACHINE, key.c_str());
 }
 
+TEST(WindowsRegistryTest, NamesTheAnsiCodePageCannotHoldFindNothing) {
+  // "Ключ" and "Wert Ω" are not in code page 1252: a lossy conversion would
+  // turn them into "????" and "Wert ?", which exist here and must not be read.
+  if (GetACP() != 1252)
+    GTEST_SKIP() << "the ANSI code page is " << GetACP() << ", not 1252";
+  const std::wstring parent = L"SOFTWARE\\Quorvel Tests";
+  Write(parent + L"\\????", L"Value", REG_SZ, Wide(L"wrong key", true));
+  Write(parent + L"\\Plain", L"Wert ?", REG_SZ, Wide(L"wrong value", true));
+  const struct {
+    const char* key;
+    const char* value;
+  } rows[] = {
+      {"SOFTWARE\\Quorvel Tests\\\xd0\x9a\xd0\xbb\xd1\x8e\xd1\x87", "Value"},
+      {"SOFTWARE\\Quorvel Tests\\Plain", "Wert \xce\xa9"},
+  };
+  for (const auto& row : rows) {
+    std::string keyVal = "old";
+    EXPECT_FALSE(GetKeyValue(SystemRegistry(), kLocalMachine, row.key, row.value, keyVal))
+        << row.key << " " << row.value;
+    EXPECT_EQ(keyVal, "");
+  }
+  RegDeleteTreeW(HKEY_LOCAL_MACHINE, (parent + L"\\????").c_str());
+  RegDeleteTreeW(HKEY_LOCAL_MACHINE, (parent + L"\\Plain").c_str());
+}
+
 TEST(WindowsRegistryTest, StartSysInfoFindsTheToolThroughBothKeys) {
   const std::wstring toolKey = L"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
   const std::wstring folderKey = L"SOFTWARE\\Microsoft\\Shared Tools Location";
