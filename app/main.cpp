@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "ui/classic_look.h"
 #include "ui/form1.h"
@@ -26,6 +27,38 @@ bool DisplayAvailable() {
 #endif
 }
 
+#ifndef _WIN32
+// The value of an environment variable, or "" when it is not set.
+std::string Variable(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
+QtMessageHandler qtHandler = nullptr;
+
+// Qt ends the program with abort() when it cannot reach the display it was
+// given; this ends it with a message the user can act on, and exit code 1.
+// Qt's own warnings before it, passed on, say what went wrong.
+void ReportUnreachableDisplay(QtMsgType type, const QMessageLogContext& context,
+                              const QString& message) {
+  if (type != QtFatalMsg) {
+    qtHandler(type, context, message);
+    return;
+  }
+  std::string text =
+      "Quorvel cannot open its window: the display it was given cannot be reached\n"
+      "(DISPLAY=\"" +
+      Variable("DISPLAY") + "\", WAYLAND_DISPLAY=\"" + Variable("WAYLAND_DISPLAY") +
+      "\", QT_QPA_PLATFORM=\"" + Variable("QT_QPA_PLATFORM") +
+      "\").\n"
+      "Check that the display is running and that these name it, or run Quorvel in a\n"
+      "virtual display:  xvfb-run quorvel\n";
+  std::fputs(text.c_str(), stderr);
+  std::fflush(stderr);
+  std::_Exit(1);
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -37,7 +70,13 @@ int main(int argc, char** argv) {
         stderr);
     return 1;
   }
+#ifndef _WIN32
+  qtHandler = qInstallMessageHandler(ReportUnreachableDisplay);
+#endif
   QApplication application(argc, argv);
+#ifndef _WIN32
+  qInstallMessageHandler(qtHandler);
+#endif
   QApplication::setApplicationName(QStringLiteral("Quorvel"));
   QApplication::setDesktopFileName(QStringLiteral("quorvel"));
   quorvel::ui::ApplyClassicLook();
