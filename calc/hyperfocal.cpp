@@ -20,20 +20,34 @@ constexpr std::string_view kUnitSuffix = " ft.";
 
 using Kind = CalcError::Kind;
 
-// Reads one of the two inputs; an error says which input was at fault.
-double ReadInput(std::string_view text, const NumberFormat& format, int argument,
-                 std::string_view name, std::string_view example) {
+// An input and how to ask for it: its name, and a whole and a fractional
+// example of it.
+struct Input {
+  std::string_view name;
+  std::string_view whole;
+  std::string_view integerPart;
+  std::string_view fractionPart;
+  int argument;
+};
+constexpr Input kFocal{"The focal length", "50", "10", "5", kFocalArgument};
+constexpr Input kAperture{"The f-number", "8", "2", "8", kApertureArgument};
+
+// Reads one of the two inputs; an error says which input was at fault, and
+// shows numbers typed as the user must type them ("8 or 2,8" in a locale
+// that writes a decimal comma).
+double ReadInput(std::string_view text, const NumberFormat& format, const Input& input) {
   try {
     return ToNumber(text, format);
   } catch (const CalcError& error) {
-    std::string what(name);
+    std::string what(input.name);
     if (error.kind() == Kind::Overflow) {
-      throw CalcError(error.kind(), what + " is too large a number.", argument);
+      throw CalcError(error.kind(), what + " is too large a number.", input.argument);
     }
-    throw CalcError(
-        error.kind(),
-        what + " is not a number. Type a number, for example " + std::string(example) + ".",
-        argument);
+    throw CalcError(error.kind(),
+                    what + " is not a number. Type a number, for example " +
+                        std::string(input.whole) + " or " + std::string(input.integerPart) +
+                        std::string(format.decimal) + std::string(input.fractionPart) + ".",
+                    input.argument);
   }
 }
 
@@ -52,7 +66,7 @@ void CheckFloatFor(const char* description, int argument) {
 std::string CalcHyperfocal(std::string_view focalText, std::string_view apertureText,
                            const NumberFormat& format) {
   ClearFloat();
-  double focal = ReadInput(focalText, format, kFocalArgument, "The focal length", "50");
+  double focal = ReadInput(focalText, format, kFocal);
   double focalSquared = Multiply(focal, focal);
   CheckFloatFor(
       "The focal length is too large: its square is beyond the range of numbers this program "
@@ -60,7 +74,7 @@ std::string CalcHyperfocal(std::string_view focalText, std::string_view aperture
       kFocalArgument);
 
   ClearFloat();
-  double aperture = ReadInput(apertureText, format, kApertureArgument, "The f-number", "8");
+  double aperture = ReadInput(apertureText, format, kAperture);
   double denominator = Multiply(aperture, kConfusionFactor);
   CheckFloatFor("The f-number is too large to compute with.", kApertureArgument);
 

@@ -61,6 +61,28 @@ TEST(CalcHyperfocalTest, DecimalCommaFormat) {
   EXPECT_THROW(CalcHyperfocal("200", "2.8", comma), CalcError);
 }
 
+TEST(CalcHyperfocalTest, ErrorsShowNumbersWithTheUsersSeparator) {
+  const NumberFormat comma{","};
+  const struct {
+    const char* focal;
+    const char* aperture;
+    const NumberFormat& format;
+    const char* example;
+  } cases[] = {
+      {"200", "2.8", comma, "for example 8 or 2,8."},
+      {"200", "2,8", kPlainFormat, "for example 8 or 2.8."},
+      {"10.5", "8", comma, "for example 50 or 10,5."},
+  };
+  for (const auto& c : cases) {
+    try {
+      CalcHyperfocal(c.focal, c.aperture, c.format);
+      ADD_FAILURE() << c.aperture << " was read";
+    } catch (const CalcError& error) {
+      EXPECT_TRUE(error.description().ends_with(c.example)) << error.description();
+    }
+  }
+}
+
 struct Failure {
   const char* focal;
   const char* aperture;
