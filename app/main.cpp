@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "ui/classic_look.h"
-#include "ui/form1.h"
-#include "ui/qt_desktop.h"
+#include "ui/qt/classic_look.h"
+#include "ui/qt/form1_window.h"
+#include "ui/qt/qt_desktop.h"
 
 namespace {
 
@@ -79,9 +79,9 @@ int main(int argc, char** argv) {
 #endif
   QApplication::setApplicationName(QStringLiteral("Quorvel"));
   QApplication::setDesktopFileName(QStringLiteral("quorvel"));
-  quorvel::ui::ApplyClassicLook();
-  quorvel::ui::QtDesktop desktop;
-  quorvel::ui::Form1 form(desktop);
+  quorvel::ui::qt::ApplyClassicLook();
+  quorvel::ui::qt::QtDesktop desktop;
+  quorvel::ui::qt::Form1Window form(desktop);
   form.show();
   return QApplication::exec();
 }

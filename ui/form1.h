@@ -1,52 +1,56 @@
 // SPDX-License-Identifier: MIT
 //
-// The main window, Form1: two inputs, Calculate and Exit, the result label
-// and the "&Help" menu. Its handlers only translate: they read the controls,
-// call one function of calc/ or app/, and write one control.
+// The main window's handlers, written once for every front end. They only
+// translate: each reads controls through the view, calls one function of
+// calc/ or app/, and writes one control.
 //
-//   Form1 ──Calculate──> CalcHyperfocal (calc/) ──caption──> iHyper
-//         ──Exit───────> Desktop::EndProgram (app/)
-//         ──About──────> frmAbout (created on first use, then kept)
+//   cCalculate_Click ──> CalcHyperfocal (calc/) ──caption──> iHyper
+//   cBye_Click ────────> Desktop::EndProgram (app/)
+//   Contact_Click ─────> frmAbout (created on first use, then kept)
+//
+// Every handler runs under the guard (handler_guard.h): a CalcError is
+// reported and the handler abandoned; the program goes on.
 #pragma once
 
-#include <QMainWindow>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "app/desktop.h"
-#include "ui/form_builder.h"
-
-class QAction;
+#include "ui/about_window.h"
+#include "ui/views.h"
 
 namespace quorvel::ui {
 
-class frmAbout;
+// The name a screen reader gives the result label: what it is, then the
+// result itself when there is one.
+std::string ResultAccessibleName(std::string_view caption);
 
-class Form1 : public QMainWindow {
-  Q_OBJECT
-
+class Form1 {
  public:
-  // Builds the window and its controls; nothing else happens at start-up.
-  explicit Form1(Desktop& desktop, QWidget* parent = nullptr);
-  ~Form1() override;
+  // `view` is the window's controls, `loader` builds the About window and
+  // `desktop` shows messages and ends the program; all outlive this object.
+  Form1(Form1View& view, AboutLoader& loader, Desktop& desktop);
+  ~Form1();
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
 
-  // The control named `name` in the control table.
-  QWidget* control(std::string_view name) const { return controls_[name]; }
-  // The menu items: "Quorvel He&lp" and "About".
-  QAction* helpItem() const { return help_; }
-  QAction* contactItem() const { return contact_; }
-  // The About window object; nullptr until About is first chosen.
-  frmAbout* aboutWindow() const { return about_.get(); }
-
- private:
+  // Calculate: the texts of iFocal and iAperature to the caption of iHyper.
+  // On an error the caption stays, and the focus goes back to the box at
+  // fault with its text selected.
   void cCalculate_Click();
+  // Exit: ends the program at once, whatever windows are open.
   void cBye_Click();
+  // About: creates the one About object on first use and shows its window.
   void Contact_Click();
 
+  // The About object; nullptr until About is first chosen.
+  frmAbout* about() const { return about_.get(); }
+
+ private:
+  Form1View& view_;
+  AboutLoader& loader_;
   Desktop& desktop_;
-  Controls controls_;
-  QAction* help_ = nullptr;
-  QAction* contact_ = nullptr;
   std::unique_ptr<frmAbout> about_;
 };
 

@@ -13,6 +13,12 @@ inline constexpr WindowLayout kForm1Window{
 
 inline constexpr FontStyle kPromptFont{.points = 9.75};
 
+// The menu bar's one menu and its two items: "Quorvel He&lp" (F1) does
+// nothing, "About" is the About command.
+inline constexpr std::string_view kMenuCaption = "&Help";
+inline constexpr std::string_view kHelpItemCaption = "Quorvel He&lp";
+inline constexpr std::string_view kContactItemCaption = "About";
+
 // The highlight-text colour of the window system.
 inline constexpr std::uint32_t kHighlightText = SystemColour(14);
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Renders the icon from quorvel.svg: the PNGs of the desktop icon theme, and
-# the 32 x 32, 16-colour picture that the windows show (ui/icons).
+# the 32 x 32, 16-colour picture that the Qt windows show (ui/qt/icons).
 # Needs librsvg2-bin and imagemagick.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -12,4 +12,4 @@ xpm="$(mktemp --suffix=.xpm)"
 trap 'rm -f "$xpm"' EXIT
 /usr/bin/convert quorvel-32.png -channel A -threshold 50% +channel -dither None -colors 15 "$xpm"
 sed -e 's|^/\* XPM \*/|/* XPM */\n/* SPDX-License-Identifier: MIT */\n/* The application icon, 32 x 32 in 16 colours (regenerate with packaging/icons/render.sh). */|' \
-    -e 's/static const char \*[a-z_0-9]*\[\]/static const char *quorvel_icon[]/' "$xpm" > ../../ui/icons/quorvel-32.xpm
+    -e 's/static const char \*[a-z_0-9]*\[\]/static const char *quorvel_icon[]/' "$xpm" > ../../ui/qt/icons/quorvel-32.xpm

@@ -1,199 +1,71 @@
 // SPDX-License-Identifier: MIT
+// The About object's handlers and operations against pretend windows.
 #include "ui/about_window.h"
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
-#include <QDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
-
+#include "sysinfo/memory_registry.h"
+#include "tests/support/fake_programs.h"
+#include "tests/support/fake_views.h"
 #include "tests/support/recording_desktop.h"
-#include "ui/about_table.h"
-#include "ui/form1.h"
 
 namespace quorvel::ui {
 namespace {
 
-class AboutTest : public ::testing::Test {
+using testing::FakeAboutWindows;
+using testing::FakePrograms;
+using testing::RecordingDesktop;
+
+class AboutHandlersTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    form_ = std::make_unique<Form1>(desktop_);
-    form_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
-  }
-  void TearDown() override {
-    form_.reset();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-
-  frmAbout* ChooseAbout() {
-    form_->contactItem()->trigger();
-    frmAbout* about = form_->aboutWindow();
-    EXPECT_NE(about, nullptr);
-    EXPECT_NE(about->window(), nullptr);
-    if (about->window()) {
-      EXPECT_TRUE(QTest::qWaitForWindowExposed(about->window()));
-    }
-    return about;
-  }
-  // Lets the unloaded window be deleted, as the event loop would.
-  static void Settle() { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-  static QString Text(frmAbout* about, std::string_view name) {
-    return qobject_cast<QLabel*>(about->control(name))->text();
-  }
-  static int OpenAboutWindows() {
-    int count = 0;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-      if (window->objectName() == "frmAbout" && window->isVisible())
-        ++count;
-    }
-    return count;
-  }
-
-  testing::RecordingDesktop desktop_;
-  std::unique_ptr<Form1> form_;
+  sysinfo::MemoryRegistry registry_;
+  FakePrograms programs_;
+  RecordingDesktop desktop_;
+  FakeAboutWindows windows_;
+  frmAbout about_{windows_, {registry_, programs_, programs_, desktop_}};
 };
 
-TEST_F(AboutTest, LoadBuildsTheTextsFromTheIdentity) {
-  frmAbout* about = ChooseAbout();
-  EXPECT_EQ(about->window()->windowTitle(), "About Quorvel");
-  EXPECT_EQ(Text(about, "lblVersion"), "Version 1.0.0");
-  EXPECT_EQ(Text(about, "lblTitle"), "Quorvel");
-  EXPECT_TRUE(Text(about, "lblDescription").startsWith("This application calculates"));
-  EXPECT_TRUE(qobject_cast<QLabel*>(about->control("lblDescription"))->wordWrap());
-  EXPECT_EQ(QApplication::focusWidget(), about->control("cmdOK"));
+TEST_F(AboutHandlersTest, LoadingSetsTheTextsFromTheIdentityInOrder) {
+  about_.Show();
+  ASSERT_NE(windows_.last, nullptr);
+  using enum AboutText;
+  EXPECT_EQ(windows_.last->texts[WindowCaption], "About Quorvel");
+  EXPECT_EQ(windows_.last->texts[Version], "Version 1.0.0");
+  EXPECT_EQ(windows_.last->texts[Title], "Quorvel");
+  EXPECT_EQ(windows_.last->order, (std::vector{WindowCaption, Version, Title}));
+  EXPECT_EQ(windows_.last->shows, 1);
+  EXPECT_EQ(about_.window(), windows_.last);
 }
 
-TEST_F(AboutTest, WindowAndControlsFollowTheTable) {
-  frmAbout* about = ChooseAbout();
-  QDialog* window = about->window();
-  EXPECT_EQ(window->geometry(), QRect(2340 / 15, 1935 / 15, 5340 / 15, 2910 / 15));
-  EXPECT_FALSE(window->isModal());
-  EXPECT_EQ(window->parentWidget(), nullptr);
-  EXPECT_FALSE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
-  EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
-  EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
-  for (const ControlRow& row : kAboutControls) {
-    QWidget* widget = about->control(row.name);
-    ASSERT_NE(widget, nullptr) << row.name;
-    EXPECT_EQ(widget->geometry(),
-              QRect(row.left / 15, row.top / 15, row.width / 15, row.height / 15))
-        << row.name;
+TEST_F(AboutHandlersTest, OkAndTheCloseBoxUnloadAndShowLoadsAfresh) {
+  for (void (frmAbout::*close)() : {&frmAbout::cmdOK_Click, &frmAbout::Unload}) {
+    about_.Show();
+    windows_.last->texts[AboutText::Version] = "stale";
+    (about_.*close)();
+    EXPECT_EQ(about_.window(), nullptr);
+    EXPECT_EQ(windows_.open, 0);
+    about_.Show();
+    EXPECT_EQ(windows_.open, 1);
+    EXPECT_EQ(windows_.last->texts[AboutText::Version], "Version 1.0.0") << "texts built afresh";
+    about_.Unload();
   }
-  auto* web = qobject_cast<QLabel*>(about->control("Label1"));
-  EXPECT_TRUE(web->font().underline());
-  EXPECT_EQ(web->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-  EXPECT_EQ(web->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-  EXPECT_EQ(about->control("Line1(1)")->palette().color(QPalette::Window), QColor(128, 128, 128));
-  EXPECT_EQ(about->control("Line1(0)")->palette().color(QPalette::Window), QColor(255, 255, 255));
-  EXPECT_TRUE(qobject_cast<QPushButton*>(about->control("cmdOK"))->isDefault());
-  QTest::keyClick(about->control("cmdOK"), Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), about->control("picIcon"));
+  EXPECT_EQ(windows_.loads, 4);
+  about_.Unload();
+  EXPECT_EQ(windows_.open, 0) << "unloading an unloaded window does nothing";
 }
 
-TEST_F(AboutTest, ChoosingAboutAgainLeavesOneWindow) {
-  frmAbout* first = ChooseAbout();
-  QDialog* window = first->window();
-  frmAbout* second = ChooseAbout();
-  EXPECT_EQ(first, second);
-  EXPECT_EQ(second->window(), window);
-  EXPECT_EQ(OpenAboutWindows(), 1);
-}
-
-TEST_F(AboutTest, OkEnterEscapeAndCloseBoxUnloadAndAboutReloads) {
-  struct Closer {
-    const char* how;
-    void (*close)(frmAbout*);
-  };
-  const Closer closers[] = {
-      {"OK", [](frmAbout* a) { QTest::mouseClick(a->control("cmdOK"), Qt::LeftButton); }},
-      {"Enter", [](frmAbout* a) { QTest::keyClick(a->window(), Qt::Key_Return); }},
-      {"Esc", [](frmAbout* a) { QTest::keyClick(a->window(), Qt::Key_Escape); }},
-      {"close box", [](frmAbout* a) { a->window()->close(); }},
-  };
-  for (const auto& closer : closers) {
-    frmAbout* about = ChooseAbout();
-    QPointer<QDialog> window = about->window();
-    // Texts and place changed while open must be built afresh by the next load.
-    qobject_cast<QLabel*>(about->control("lblVersion"))->setText("stale");
-    about->window()->move(10, 10);
-    closer.close(about);
-    Settle();
-    EXPECT_EQ(about->window(), nullptr) << closer.how;
-    EXPECT_TRUE(window.isNull()) << closer.how;
-    EXPECT_EQ(OpenAboutWindows(), 0) << closer.how;
-
-    frmAbout* again = ChooseAbout();
-    EXPECT_EQ(again, about) << "one About object for the whole run";
-    EXPECT_EQ(Text(again, "lblVersion"), "Version 1.0.0") << closer.how;
-    EXPECT_EQ(again->window()->geometry().topLeft(), QPoint(2340 / 15, 1935 / 15)) << closer.how;
-    QTest::mouseClick(again->control("cmdOK"), Qt::LeftButton);
-    Settle();
-  }
-}
-
-TEST_F(AboutTest, MainWindowStaysUsableWhileAboutIsOpen) {
-  frmAbout* about = ChooseAbout();
-  auto* focal = qobject_cast<QLineEdit*>(form_->control("iFocal"));
-  auto* aperture = qobject_cast<QLineEdit*>(form_->control("iAperature"));
-  focal->setText("200");
-  aperture->setText("2.8");
-  QTest::mouseClick(form_->control("cCalculate"), Qt::LeftButton);
-  EXPECT_EQ(qobject_cast<QLabel*>(form_->control("iHyper"))->text(), " 156.24 ft.");
-  EXPECT_NE(about->window(), nullptr);
-}
-
-TEST_F(AboutTest, ClickingTheWebAddressDoesNothing) {
-  frmAbout* about = ChooseAbout();
-  QTest::mouseClick(about->control("Label1"), Qt::LeftButton);
-  EXPECT_NE(about->window(), nullptr);
+TEST_F(AboutHandlersTest, TheOperationsWorkWithoutTheWindow) {
+  registry_.SetString(sysinfo::kLocalMachine, sysinfo::kToolKey, sysinfo::kToolValue,
+                      "C:\\Tools\\msinfo32.exe");
+  programs_.files.insert("C:\\Tools\\msinfo32.exe");
+  std::string keyVal;
+  EXPECT_TRUE(
+      about_.GetKeyValue(sysinfo::kLocalMachine, sysinfo::kToolKey, sysinfo::kToolValue, keyVal));
+  EXPECT_EQ(keyVal, "C:\\Tools\\msinfo32.exe");
+  about_.StartSysInfo();
+  EXPECT_EQ(programs_.launched, std::vector<std::string>{"C:\\Tools\\msinfo32.exe"});
   EXPECT_TRUE(desktop_.messages.empty());
-}
-
-TEST_F(AboutTest, ProgramEndsWhenTheLastWindowCloses) {
-  // The end of the program on the last close is the event loop's, so this
-  // runs one: it must end by itself once both windows are closed.
-  QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
-  int closedWithAboutOpen = -1;
-  QTimer::singleShot(0, form_.get(), [&] {
-    frmAbout* about = ChooseAbout();
-    form_->close();
-    QTimer::singleShot(50, about, [&, about] {
-      closedWithAboutOpen = static_cast<int>(lastClosed.count());
-      QTest::mouseClick(about->control("cmdOK"), Qt::LeftButton);
-    });
-  });
-  QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(2); });
-  EXPECT_EQ(QApplication::exec(), 0) << "the program did not end";
-  EXPECT_EQ(closedWithAboutOpen, 0) << "closing the main window alone must not end it";
-  EXPECT_EQ(lastClosed.count(), 1);
-}
-
-TEST_F(AboutTest, CarriesTheRegistryReaderAndTheToolLauncher) {
-  // The object's operations use no control: they work while it is unloaded,
-  // and on this platform's registry (empty here) the tool is unavailable.
-  frmAbout* about = ChooseAbout();
-  about->control("cmdOK")->setFocus();
-  QTest::keyClick(about->control("cmdOK"), Qt::Key_Escape);
-  Settle();
-  ASSERT_EQ(about->window(), nullptr);
-
-  std::string keyVal = "old";
-  EXPECT_FALSE(
-      about->GetKeyValue(sysinfo::kLocalMachine, sysinfo::kToolKey, sysinfo::kToolValue, keyVal));
-  EXPECT_EQ(keyVal, "");
-  about->StartSysInfo();
-  ASSERT_EQ(desktop_.messages.size(), 1u);
-  EXPECT_EQ(desktop_.messages[0].text, "System Information Is Unavailable At This Time");
-  EXPECT_EQ(desktop_.messages[0].caption, "Quorvel");
-  EXPECT_EQ(about->window(), nullptr) << "the operations must not load the window";
+  EXPECT_EQ(windows_.loads, 0) << "the operations do not load the window";
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/form_builder.h"
+#include "ui/qt/form_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -8,21 +8,8 @@
 #include "ui/about_table.h"
 #include "ui/form1_table.h"
 
-namespace quorvel::ui {
+namespace quorvel::ui::qt {
 namespace {
-
-TEST(FormBuilderTest, TwipsScaleWithTheScreenDpi) {
-  struct Case {
-    int twips;
-    double dpi;
-    int pixels;
-  };
-  const Case cases[] = {{1440, 96, 96},   {15, 96, 1},      {4335, 96, 289},
-                        {4335, 144, 434}, {4335, 192, 578}, {0, 192, 0}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(TwipsToPixels(c.twips, c.dpi), c.pixels) << c.twips << " at " << c.dpi;
-  }
-}
 
 TEST(FormBuilderTest, LargerDpiScalesTheWholeWindow) {
   for (double dpi : {144.0, 192.0}) {
@@ -61,4 +48,4 @@ TEST(FormBuilderTest, ThingsThatTakeNoFocusLieBeneathThoseThatDo) {
 }
 
 }  // namespace
-}  // namespace quorvel::ui
+}  // namespace quorvel::ui::qt

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/classic_look.h"
+#include "ui/qt/classic_look.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -8,7 +8,7 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
-namespace quorvel::ui {
+namespace quorvel::ui::qt {
 
 namespace {
 
@@ -46,4 +46,4 @@ void ApplyClassicLook() {
   }
 }
 
-}  // namespace quorvel::ui
+}  // namespace quorvel::ui::qt

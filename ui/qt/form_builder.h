@@ -1,30 +1,32 @@
 // SPDX-License-Identifier: MIT
-// Builds widgets from a control table (control_table.h).
+// Builds Qt widgets from a control table (ui/control_table.h), laid out by
+// ui/layout.h.
 #pragma once
 
 #include <QFont>
 #include <QHash>
+#include <QPixmap>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 #include <span>
 #include <string_view>
 
-#include "ui/control_table.h"
+#include "ui/layout.h"
 
-namespace quorvel::ui {
+namespace quorvel::ui::qt {
 
-// Pixels for a length in twips at the given DPI: twips / 15 at 96 DPI.
-int TwipsToPixels(int twips, double dpi);
-
-// A control's rectangle in pixels, relative to its parent.
-QRect PixelRect(const ControlRow& row, double dpi);
+// A rectangle of ui/layout.h as a QRect.
+inline QRect ToQRect(const PixelRect& rect) {
+  return QRect(rect.left, rect.top, rect.width, rect.height);
+}
 
 // The window's font in `style`: the classic face where it is installed, the
 // nearest sans-serif otherwise.
 QFont MakeFont(const FontStyle& style);
 
-// The widgets of one window, by the names of their table rows.
+// The widgets of one window, by the names of their table rows. Windows look
+// their controls up once, when they are built, and keep them as members.
 class Controls {
  public:
   // The widget named `name`; nullptr if the table has no such row.
@@ -37,7 +39,7 @@ class Controls {
   }
 
  private:
-  friend Controls BuildControls(QWidget*, std::span<const ControlRow>, double);
+  friend Controls BuildControls(QWidget*, std::span<const ControlRow>, double, const QPixmap&);
   QHash<QString, QWidget*> byName_;
 };
 
@@ -45,7 +47,9 @@ class Controls {
 // `dpi`, with its caption, font, alignment, border and colours, and chains the
 // focus through the focusable controls in the order of their tab index.
 // Controls that take no focus lie beneath those that do, as in the classic
-// window system. Rows must list a parent before its children.
-Controls BuildControls(QWidget* client, std::span<const ControlRow> table, double dpi);
+// window system. A picture box shows `picture`. Rows must list a parent
+// before its children.
+Controls BuildControls(QWidget* client, std::span<const ControlRow> table, double dpi,
+                       const QPixmap& picture = {});
 
-}  // namespace quorvel::ui
+}  // namespace quorvel::ui::qt

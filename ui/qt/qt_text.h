@@ -4,11 +4,11 @@
 #include <QString>
 #include <string_view>
 
-namespace quorvel::ui {
+namespace quorvel::ui::qt {
 
 // The program's UTF-8 text as a QString.
 inline QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-}  // namespace quorvel::ui
+}  // namespace quorvel::ui::qt

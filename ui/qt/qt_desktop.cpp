@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt_desktop.h"
+#include "ui/qt/qt_desktop.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QWidget>
 
-#include "ui/qt_text.h"
+#include "ui/qt/qt_text.h"
 
-namespace quorvel::ui {
+namespace quorvel::ui::qt {
 void QtDesktop::ShowMessageBox(MessageKind kind, std::string_view caption, std::string_view text) {
   QMessageBox box(kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::Information,
                   ToQString(caption), ToQString(text), QMessageBox::Ok,
@@ -23,4 +23,4 @@ void QtDesktop::EndProgram() {
   QCoreApplication::exit(0);
 }
 
-}  // namespace quorvel::ui
+}  // namespace quorvel::ui::qt

@@ -3,7 +3,7 @@
 
 #include "app/desktop.h"
 
-namespace quorvel::ui {
+namespace quorvel::ui::qt {
 
 // The window-side services on Qt: modal message boxes, and the end of the
 // program through the application's event loop.
@@ -13,4 +13,4 @@ class QtDesktop final : public Desktop {
   void EndProgram() override;
 };
 
-}  // namespace quorvel::ui
+}  // namespace quorvel::ui::qt

@@ -6,7 +6,7 @@
 
 #include <QApplication>
 
-#include "ui/classic_look.h"
+#include "ui/qt/classic_look.h"
 
 int main(int argc, char** argv) {
   // Widget tests never need a display; a developer may still ask for one.
@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   qputenv("LC_ALL", "C");
   QApplication application(argc, argv);
-  quorvel::ui::ApplyClassicLook();
+  quorvel::ui::qt::ApplyClassicLook();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/form_builder.h"
+#include "ui/qt/form_builder.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -7,19 +7,16 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QShortcut>
-#include <algorithm>
-#include <cmath>
 #include <limits>
 #include <vector>
 
-#include "ui/app_icon.h"
-#include "ui/qt_text.h"
+#include "ui/qt/qt_text.h"
 
-namespace quorvel::ui {
+namespace quorvel::ui::qt {
 namespace {
 
 // A system colour number as the palette role that plays its part.
-QPalette::ColorRole SystemRole(std::uint32_t number) {
+QPalette::ColorRole SystemRole(int number) {
   switch (number) {
     case 5:  // window background
       return QPalette::Base;
@@ -37,18 +34,13 @@ QPalette::ColorRole SystemRole(std::uint32_t number) {
 }
 
 QColor ResolveColour(std::uint32_t colour, const QPalette& palette) {
-  if ((colour & 0x80000000u) != 0)
-    return palette.color(SystemRole(colour & 0xFFu));
-  return QColor(static_cast<int>(colour & 0xFFu), static_cast<int>((colour >> 8) & 0xFFu),
-                static_cast<int>((colour >> 16) & 0xFFu));
+  if (IsSystemColour(colour))
+    return palette.color(SystemRole(SystemColourNumber(colour)));
+  Rgb rgb = FixedColour(colour);
+  return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-bool TakesFocus(ControlKind kind) {
-  return kind == ControlKind::TextBox || kind == ControlKind::Button ||
-         kind == ControlKind::Picture;
-}
-
-QWidget* CreateWidget(const ControlRow& row, QWidget* parent) {
+QWidget* CreateWidget(const ControlRow& row, QWidget* parent, const QPixmap& picture) {
   QString caption = ToQString(row.caption);
   switch (row.kind) {
     case ControlKind::Label: {
@@ -79,12 +71,12 @@ QWidget* CreateWidget(const ControlRow& row, QWidget* parent) {
     case ControlKind::Frame:
       return new QGroupBox(caption, parent);
     case ControlKind::Picture: {
-      auto* picture = new QLabel(parent);
-      picture->setPixmap(AppIcon().pixmap(32, 32));
-      picture->setAlignment(Qt::AlignCenter);
-      picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-      picture->setLineWidth(2);
-      return picture;
+      auto* box = new QLabel(parent);
+      box->setPixmap(picture);
+      box->setAlignment(Qt::AlignCenter);
+      box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+      box->setLineWidth(2);
+      return box;
     }
     case ControlKind::Line: {
       auto* line = new QWidget(parent);
@@ -115,19 +107,6 @@ void ApplyColours(QWidget* widget, const ControlRow& row) {
 
 }  // namespace
 
-int TwipsToPixels(int twips, double dpi) {
-  return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
-}
-
-QRect PixelRect(const ControlRow& row, double dpi) {
-  int left = TwipsToPixels(row.left, dpi);
-  int top = TwipsToPixels(row.top, dpi);
-  // Right and bottom edges are scaled too, so neighbours stay flush.
-  int right = TwipsToPixels(row.left + row.width, dpi);
-  int bottom = TwipsToPixels(row.top + row.height, dpi);
-  return QRect(left, top, right - left, bottom - top);
-}
-
 QFont MakeFont(const FontStyle& style) {
   QFont font;
   font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
@@ -144,13 +123,14 @@ QWidget* Controls::operator[](std::string_view name) const {
   return byName_.value(ToQString(name), nullptr);
 }
 
-Controls BuildControls(QWidget* client, std::span<const ControlRow> table, double dpi) {
+Controls BuildControls(QWidget* client, std::span<const ControlRow> table, double dpi,
+                       const QPixmap& picture) {
   Controls controls;
   for (const ControlRow& row : table) {
     QWidget* parent = row.parent.empty() ? client : controls[row.parent];
-    QWidget* widget = CreateWidget(row, parent);
+    QWidget* widget = CreateWidget(row, parent, picture);
     widget->setObjectName(ToQString(row.name));
-    widget->setGeometry(PixelRect(row, dpi));
+    widget->setGeometry(ToQRect(ToPixels(row, dpi)));
     widget->setFont(MakeFont(row.font));
     widget->setFocusPolicy(row.kind == ControlKind::Picture ? Qt::TabFocus
                            : TakesFocus(row.kind)           ? Qt::StrongFocus
@@ -159,23 +139,16 @@ Controls BuildControls(QWidget* client, std::span<const ControlRow> table, doubl
     controls.byName_.insert(widget->objectName(), widget);
   }
 
-  // Captions and lines lie beneath the controls that take focus; among
-  // themselves they keep the table's order.
-  for (auto row = table.rbegin(); row != table.rend(); ++row) {
-    if (!TakesFocus(row->kind) && row->kind != ControlKind::Frame)
-      controls[row->name]->lower();
-  }
+  // Stacked as the table's layout says: the top one is raised last.
+  std::vector<const ControlRow*> stacking = StackingOrder(table);
+  for (auto row = stacking.rbegin(); row != stacking.rend(); ++row)
+    controls[(*row)->name]->raise();
 
-  std::vector<const ControlRow*> focusable;
-  for (const ControlRow& row : table) {
-    if (TakesFocus(row.kind))
-      focusable.push_back(&row);
-  }
-  std::ranges::sort(focusable, {}, &ControlRow::tabIndex);
+  std::vector<const ControlRow*> focusable = TabOrder(table);
   for (std::size_t i = 1; i < focusable.size(); ++i) {
     QWidget::setTabOrder(controls[focusable[i - 1]->name], controls[focusable[i]->name]);
   }
   return controls;
 }
 
-}  // namespace quorvel::ui
+}  // namespace quorvel::ui::qt

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+#include "ui/layout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "ui/about_table.h"
+#include "ui/form1_table.h"
+
+namespace quorvel::ui {
+namespace {
+
+TEST(LayoutTest, TwipsScaleWithTheScreenDpi) {
+  struct Case {
+    int twips;
+    double dpi;
+    int pixels;
+  };
+  const Case cases[] = {{1440, 96, 96},   {15, 96, 1},      {4335, 96, 289},
+                        {4335, 144, 434}, {4335, 192, 578}, {0, 192, 0}};
+  for (const auto& c : cases)
+    EXPECT_EQ(TwipsToPixels(c.twips, c.dpi), c.pixels) << c.twips << " at " << c.dpi;
+  EXPECT_EQ(FontPixels(8.25, 96), 11);
+  EXPECT_EQ(FontPixels(12, 144), 24);
+}
+
+TEST(LayoutTest, FrameChildrenMoveByTheFrameInClientCoordinates) {
+  const ControlRow* focal = FindRow(kForm1Controls, "iFocal");
+  ASSERT_NE(focal, nullptr);
+  EXPECT_EQ(ToPixels(*focal, 96), (PixelRect{184, 32, 65, 19}));
+  EXPECT_EQ(ToClientPixels(kForm1Controls, *focal, 96), (PixelRect{216, 72, 65, 19}));
+  const ControlRow* exit = FindRow(kForm1Controls, "cBye");
+  EXPECT_EQ(ToClientPixels(kForm1Controls, *exit, 96), ToPixels(*exit, 96));
+  EXPECT_EQ(FindRow(kForm1Controls, "nothing"), nullptr);
+  EXPECT_EQ(ClientPixels(kForm1Window, 96), (PixelRect{0, 0, 330, 234}));
+}
+
+TEST(LayoutTest, NeighboursStayFlushAtEveryDpi) {
+  // The Exit button's right edge is flush with the frame's.
+  const ControlRow* exit = FindRow(kForm1Controls, "cBye");
+  const ControlRow* frame = FindRow(kForm1Controls, "Frame1");
+  for (double dpi : {96.0, 120.0, 144.0, 168.0, 192.0}) {
+    PixelRect a = ToPixels(*exit, dpi);
+    PixelRect b = ToPixels(*frame, dpi);
+    EXPECT_EQ(a.left + a.width, b.left + b.width) << dpi;
+  }
+}
+
+TEST(LayoutTest, TabOrderAndStacking) {
+  auto names = [](const std::vector<const ControlRow*>& rows) {
+    std::vector<std::string_view> out;
+    for (const ControlRow* row : rows)
+      out.push_back(row->name);
+    return out;
+  };
+  using Names = std::vector<std::string_view>;
+  EXPECT_EQ(names(TabOrder(kForm1Controls)), (Names{"iFocal", "iAperature", "cCalculate", "cBye"}));
+  EXPECT_EQ(names(TabOrder(kAboutControls)), (Names{"cmdOK", "picIcon"}));
+  // Boxes over captions, the grey line over the white one, frames beneath.
+  EXPECT_EQ(names(StackingOrder(kForm1Controls)),
+            (Names{"iFocal", "iAperature", "cCalculate", "cBye", "Label3", "Label1", "Label4",
+                   "Label2", "iHyper", "Frame1"}));
+  Names about = names(StackingOrder(kAboutControls));
+  EXPECT_LT(std::ranges::find(about, "Line1(1)"), std::ranges::find(about, "Line1(0)"));
+}
+
+TEST(LayoutTest, ColoursAreFixedOrTheSystemsNumbered) {
+  EXPECT_TRUE(IsSystemColour(SystemColour(14)));
+  EXPECT_EQ(SystemColourNumber(SystemColour(14)), 14);
+  EXPECT_FALSE(IsSystemColour(0x00FF0000));
+  EXPECT_FALSE(IsSystemColour(kDefaultColour));
+  EXPECT_EQ(FixedColour(0x00FF0000), (Rgb{0, 0, 255}));
+  EXPECT_EQ(FixedColour(0x00808080), (Rgb{128, 128, 128}));
+}
+
+}  // namespace
+}  // namespace quorvel::ui

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: MIT
+#include "ui/layout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <ranges>
+
+namespace quorvel::ui {
+
+int TwipsToPixels(int twips, double dpi) {
+  return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
+}
+
+namespace {
+
+PixelRect Scale(int left, int top, int width, int height, double dpi) {
+  int x = TwipsToPixels(left, dpi);
+  int y = TwipsToPixels(top, dpi);
+  return {x, y, TwipsToPixels(left + width, dpi) - x, TwipsToPixels(top + height, dpi) - y};
+}
+
+}  // namespace
+
+PixelRect ToPixels(const ControlRow& row, double dpi) {
+  return Scale(row.left, row.top, row.width, row.height, dpi);
+}
+
+PixelRect ToClientPixels(std::span<const ControlRow> table, const ControlRow& row, double dpi) {
+  int left = row.left;
+  int top = row.top;
+  for (const ControlRow* parent = FindRow(table, row.parent); parent != nullptr;
+       parent = FindRow(table, parent->parent)) {
+    left += parent->left;
+    top += parent->top;
+  }
+  return Scale(left, top, row.width, row.height, dpi);
+}
+
+const ControlRow* FindRow(std::span<const ControlRow> table, std::string_view name) {
+  if (name.empty())
+    return nullptr;
+  auto found = std::ranges::find(table, name, &ControlRow::name);
+  return found == table.end() ? nullptr : &*found;
+}
+
+PixelRect ClientPixels(const WindowLayout& window, double dpi) {
+  return {0, 0, TwipsToPixels(window.clientWidth, dpi), TwipsToPixels(window.clientHeight, dpi)};
+}
+
+int FontPixels(double points, double dpi) {
+  return static_cast<int>(std::lround(points * dpi / 72.0));
+}
+
+bool TakesFocus(ControlKind kind) {
+  return kind == ControlKind::TextBox || kind == ControlKind::Button ||
+         kind == ControlKind::Picture;
+}
+
+std::vector<const ControlRow*> TabOrder(std::span<const ControlRow> table) {
+  std::vector<const ControlRow*> focusable;
+  for (const ControlRow& row : table) {
+    if (TakesFocus(row.kind))
+      focusable.push_back(&row);
+  }
+  std::ranges::stable_sort(focusable, {}, &ControlRow::tabIndex);
+  return focusable;
+}
+
+std::vector<const ControlRow*> StackingOrder(std::span<const ControlRow> table) {
+  std::vector<const ControlRow*> order = TabOrder(table);
+  auto add = [&order](auto rows, ControlKind kind) {
+    for (const ControlRow& row : rows) {
+      if (row.kind == kind)
+        order.push_back(&row);
+    }
+  };
+  add(table, ControlKind::Label);
+  add(std::views::reverse(table), ControlKind::Line);
+  add(table, ControlKind::Frame);
+  return order;
+}
+
+}  // namespace quorvel::ui

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+//
+// Turns the control tables (control_table.h) into what a window system needs,
+// the same way for every front end: pixel rectangles at the screen's DPI,
+// font heights, colours, the tab order and the stacking of the controls.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "ui/control_table.h"
+
+namespace quorvel::ui {
+
+// A rectangle in pixels.
+struct PixelRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+// Pixels for a length in twips at `dpi`: twips / 15 at 96 DPI.
+int TwipsToPixels(int twips, double dpi);
+
+// A control's rectangle relative to its parent (the frame it sits in, or the
+// client area). Right and bottom edges are scaled too, so that neighbours
+// stay flush at every DPI.
+PixelRect ToPixels(const ControlRow& row, double dpi);
+
+// A control's rectangle relative to the window's client area, for window
+// systems where a frame holds no controls of its own: a frame's children are
+// moved by the frame's position.
+PixelRect ToClientPixels(std::span<const ControlRow> table, const ControlRow& row, double dpi);
+
+// The row named `name`, or nullptr.
+const ControlRow* FindRow(std::span<const ControlRow> table, std::string_view name);
+
+// A window's client area in pixels.
+PixelRect ClientPixels(const WindowLayout& window, double dpi);
+
+// The height in pixels of a font of `points` at `dpi`.
+int FontPixels(double points, double dpi);
+
+// Whether a control of this kind takes the focus: boxes, buttons and the
+// picture box do; labels, frames and lines do not.
+bool TakesFocus(ControlKind kind);
+
+// The controls that take the focus, in the order of their tab index.
+std::vector<const ControlRow*> TabOrder(std::span<const ControlRow> table);
+
+// The rows in the order they are stacked, top first: the controls that take
+// the focus in tab order, then the captions in table order, then the lines,
+// a later row over an earlier one, then the frames. So a caption lies beneath
+// a box it overlaps, and a frame beneath everything it holds.
+std::vector<const ControlRow*> StackingOrder(std::span<const ControlRow> table);
+
+// A colour as red, green and blue.
+struct Rgb {
+  std::uint8_t red = 0;
+  std::uint8_t green = 0;
+  std::uint8_t blue = 0;
+  friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// Whether a table colour names the window system's colour number instead of
+// a fixed colour, and which number.
+constexpr bool IsSystemColour(std::uint32_t colour) {
+  return colour != kDefaultColour && (colour & 0x80000000u) != 0;
+}
+constexpr int SystemColourNumber(std::uint32_t colour) {
+  return static_cast<int>(colour & 0xFFu);
+}
+
+// A fixed table colour (0x00BBGGRR) as red, green and blue.
+constexpr Rgb FixedColour(std::uint32_t colour) {
+  return {static_cast<std::uint8_t>(colour & 0xFFu),
+          static_cast<std::uint8_t>((colour >> 8) & 0xFFu),
+          static_cast<std::uint8_t>((colour >> 16) & 0xFFu)};
+}
+
+}  // namespace quorvel::ui

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: MIT
+#include "ui/qt/form1_window.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "ui/form1_table.h"
+#include "ui/qt/about_window.h"
+#include "ui/qt/app_icon.h"
+#include "ui/qt/qt_text.h"
+
+namespace quorvel::ui::qt {
+
+Form1Window::Form1Window(Desktop& desktop, QWidget* parent)
+    : QMainWindow(parent), icon_(AppIcon()), handlers_(*this, *this, desktop) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(ToQString(kForm1Window.caption));
+  setWindowIcon(icon_);
+
+  QMenu* menu = menuBar()->addMenu(ToQString(kMenuCaption));
+  menu->setObjectName(QStringLiteral("Menu"));
+  help_ = menu->addAction(ToQString(kHelpItemCaption));
+  help_->setObjectName(QStringLiteral("Help"));
+  help_->setShortcut(QKeySequence(Qt::Key_F1));
+  contact_ = menu->addAction(ToQString(kContactItemCaption));
+  contact_->setObjectName(QStringLiteral("Contact"));
+  connect(contact_, &QAction::triggered, this, [this] { handlers_.Contact_Click(); });
+
+  auto* client = new QWidget(this);
+  client->setFont(MakeFont({}));
+  double dpi = client->logicalDpiY();
+  client->setMinimumSize(ToQRect(ClientPixels(kForm1Window, dpi)).size());
+  setCentralWidget(client);
+  controls_ = BuildControls(client, kForm1Controls, dpi);
+
+  focal_ = controls_.get<QLineEdit>("iFocal");
+  aperture_ = controls_.get<QLineEdit>("iAperature");
+  result_ = controls_.get<QLabel>("iHyper");
+  controls_.get<QLabel>("Label1")->setBuddy(focal_);
+  controls_.get<QLabel>("Label2")->setBuddy(aperture_);
+  result_->setAccessibleName(ToQString(ResultAccessibleName({})));
+
+  connect(controls_.get<QPushButton>("cCalculate"), &QPushButton::clicked, this,
+          [this] { handlers_.cCalculate_Click(); });
+  connect(controls_.get<QPushButton>("cBye"), &QPushButton::clicked, this,
+          [this] { handlers_.cBye_Click(); });
+
+  // The window opens with the client area of the table, below the menu bar;
+  // it may then grow or shrink, and the controls stay where they are.
+  resize(sizeHint());
+  client->setMinimumSize(0, 0);
+  focal_->setFocus();
+}
+
+Form1Window::~Form1Window() = default;
+
+QLineEdit* Form1Window::box(Box which) const {
+  return which == Box::Aperture ? aperture_ : focal_;
+}
+
+std::string Form1Window::BoxText(Box which) const {
+  return box(which)->text().toStdString();
+}
+
+void Form1Window::SetResult(std::string_view caption, std::string_view accessibleName) {
+  result_->setText(ToQString(caption));
+  // Screen readers announce the change of name.
+  result_->setAccessibleName(ToQString(accessibleName));
+}
+
+void Form1Window::FocusAndSelect(Box which) {
+  QLineEdit* atFault = box(which);
+  atFault->setFocus();
+  atFault->selectAll();
+}
+
+std::unique_ptr<AboutView> Form1Window::LoadAboutWindow(frmAbout& handlers) {
+  if (picture_.isNull())
+    picture_ = icon_.pixmap(32, 32);
+  return std::make_unique<AboutWindow>(handlers, picture_);
+}
+
+}  // namespace quorvel::ui::qt
