@@ -7,7 +7,7 @@ TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev locales
   xvfb xauth xdotool python3-pyatspi at-spi2-core dbus dbus-bin fonts-dejavu-core)
 CI_PACKAGES=(clang clang-format libclang-rt-14-dev)
 PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream gzip)
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest)
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest fonts-wine xvfb xauth)
 
 # Runs a command as root, through sudo when we are not root already.
 as_root() {
@@ -53,4 +53,30 @@ start_xvfb() {
 stop_xvfb() {
   kill "${XVFB_PID:-}" 2>/dev/null || true
   rm -rf "${XVFB_RUNTIME:-}"
+}
+
+# Makes a throw-away Wine prefix for the Windows programs: the classic fonts,
+# one virtual desktop (so that the focus goes where Windows would put it),
+# and a persistent server with the services up. Run it with a display set;
+# stop_wine ends it. Wine's server and services keep whatever output they
+# were started with open, so they get /dev/null: a pipeline or CTest would
+# otherwise wait on them.
+WINE_DIR=/usr/lib/wine
+start_wine() {
+  WINE_TMP="$(mktemp -d)"
+  export WINEPREFIX="$WINE_TMP/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  "$WINE_DIR/wine64" wineboot --init </dev/null >/dev/null 2>&1
+  "$WINE_DIR/wine64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f \
+    </dev/null >/dev/null 2>&1
+  "$WINE_DIR/wine64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
+    </dev/null >/dev/null 2>&1
+  "$WINE_DIR/wineserver" -w
+  cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+  "$WINE_DIR/wineserver" -p </dev/null >/dev/null 2>&1
+  "$WINE_DIR/wine64" wineboot </dev/null >/dev/null 2>&1
+}
+
+stop_wine() {
+  "$WINE_DIR/wineserver" -k >/dev/null 2>&1 || true
+  rm -rf "${WINE_TMP:-}"
 }

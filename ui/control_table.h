@@ -56,9 +56,10 @@ struct ControlRow {
   Border border = Border::None;
   std::uint32_t backColour = kDefaultColour;
   std::uint32_t foreColour = kDefaultColour;
-  bool isDefault = false;  // Enter presses it
-  bool isCancel = false;   // Esc presses it
-  bool wordWrap = true;    // captions wrap at blanks within the width
+  bool isDefault = false;    // Enter presses it
+  bool isCancel = false;     // Esc presses it
+  bool wordWrap = true;      // captions wrap at blanks within the width
+  std::string_view names{};  // a caption: the control it names to a screen reader
 };
 
 // A window: its caption and the size of its client area in twips.

@@ -14,13 +14,18 @@ namespace quorvel::testing {
 
 namespace fs = std::filesystem;
 
-// The launch helper built beside the tests. The build names it by its Unix
-// path; Wine shows the Unix file system as drive Z:.
-inline fs::path LaunchHelper() {
-  std::string path = QUORVEL_LAUNCH_HELPER;
+// A file the build names by its Unix path, as Wine shows it: the Unix file
+// system is drive Z:.
+inline fs::path FromBuild(std::string path) {
   if (!path.empty() && path.front() == '/')
     path = "Z:" + path;
   return fs::path(path).make_preferred();
+}
+
+#ifdef QUORVEL_LAUNCH_HELPER
+// The launch helper built beside the tests.
+inline fs::path LaunchHelper() {
+  return FromBuild(QUORVEL_LAUNCH_HELPER);
 }
 
 // `file` with `suffix` appended to its name.
@@ -40,5 +45,7 @@ inline bool FinishHelper(const fs::path& program) {
   std::ofstream(WithSuffix(program, ".go")) << "go\n";
   return WaitFor(WithSuffix(program, ".done"));
 }
+
+#endif  // QUORVEL_LAUNCH_HELPER
 
 }  // namespace quorvel::testing

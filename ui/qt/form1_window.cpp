@@ -38,8 +38,6 @@ Form1Window::Form1Window(Desktop& desktop, QWidget* parent)
   focal_ = controls_.get<QLineEdit>("iFocal");
   aperture_ = controls_.get<QLineEdit>("iAperature");
   result_ = controls_.get<QLabel>("iHyper");
-  controls_.get<QLabel>("Label1")->setBuddy(focal_);
-  controls_.get<QLabel>("Label2")->setBuddy(aperture_);
   result_->setAccessibleName(ToQString(ResultAccessibleName({})));
 
   connect(controls_.get<QPushButton>("cCalculate"), &QPushButton::clicked, this,

@@ -139,6 +139,12 @@ Controls BuildControls(QWidget* client, std::span<const ControlRow> table, doubl
     controls.byName_.insert(widget->objectName(), widget);
   }
 
+  // A caption names its control to screen readers.
+  for (const ControlRow& row : table) {
+    if (!row.names.empty())
+      controls.get<QLabel>(row.name)->setBuddy(controls[row.names]);
+  }
+
   // Stacked as the table's layout says: the top one is raised last.
   std::vector<const ControlRow*> stacking = StackingOrder(table);
   for (auto row = stacking.rbegin(); row != stacking.rend(); ++row)

@@ -1,0 +1,449 @@
+// SPDX-License-Identifier: MIT
+// The real quorvel.exe, driven from this second program the way Windows UI
+// tests do: windows found by class and caption, controls by their ids, texts
+// read with WM_GETTEXT, places with GetWindowRect and MapWindowPoints, the
+// focus with GetGUIThreadInfo, the tab order with GetNextDlgTabItem, clicks
+// posted as BM_CLICK (so a modal box never blocks this program) and keys
+// sent as real input with SendInput. Every wait is on a condition, with a
+// time limit.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/identity.h"
+#include "tests/support/windows_test_support.h"
+#include "ui/about_table.h"
+#include "ui/form1_table.h"
+#include "ui/layout.h"
+#include "ui/win32/ids.h"
+
+namespace quorvel::ui::win32 {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Polls `condition` until it holds, ten seconds at most.
+bool WaitFor(const std::function<bool()>& condition) {
+  auto deadline = std::chrono::steady_clock::now() + 10s;
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > deadline)
+      return false;
+    std::this_thread::sleep_for(10ms);
+  }
+  return true;
+}
+
+std::wstring Text(HWND window) {
+  wchar_t text[512] = {};
+  SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+std::wstring Wide(std::string_view text) {
+  return std::wstring(text.begin(), text.end());
+}
+
+// Where `control` lies in its window's client area.
+PixelRect ClientRect(HWND control) {
+  RECT rect;
+  GetWindowRect(control, &rect);
+  MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// The visible top-level windows of `process` with class `windowClass` and
+// caption `caption`.
+std::vector<HWND> TopLevels(DWORD process, const wchar_t* windowClass, const wchar_t* caption) {
+  struct Search {
+    DWORD process;
+    const wchar_t* windowClass;
+    const wchar_t* caption;
+    std::vector<HWND> found;
+  } search{process, windowClass, caption, {}};
+  EnumWindows(
+      [](HWND window, LPARAM param) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(param);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t name[256] = {};
+        GetClassNameW(window, name, 256);
+        if (owner == s->process && IsWindowVisible(window) &&
+            s->windowClass == std::wstring(name) && Text(window) == s->caption)
+          s->found.push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+void PressKey(WORD key, bool alt = false) {
+  std::vector<INPUT> inputs;
+  auto add = [&](WORD virtualKey, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    inputs.push_back(input);
+  };
+  if (alt)
+    add(VK_MENU, false);
+  add(key, false);
+  add(key, true);
+  if (alt)
+    add(VK_MENU, true);
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void TypeText(const std::wstring& text) {
+  for (wchar_t c : text) {
+    INPUT input[2] = {};
+    for (INPUT& i : input) {
+      i.type = INPUT_KEYBOARD;
+      i.ki.wScan = c;
+      i.ki.dwFlags = KEYEVENTF_UNICODE;
+    }
+    input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+  }
+}
+
+// The row index of `name` in `table`, which makes its control id.
+template <typename Table>
+int IdOf(const Table& table, std::string_view name) {
+  const ControlRow* row = FindRow(table, name);
+  EXPECT_NE(row, nullptr) << name;
+  return ControlId(static_cast<std::size_t>(row - table.data()));
+}
+
+// One run of quorvel.exe, at the DPI the test asks for.
+class QuorvelTest : public ::testing::TestWithParam<UINT> {
+ protected:
+  void SetUp() override {
+    SetDpi(GetParam());
+    std::wstring program = testing::FromBuild(QUORVEL_EXE).wstring();
+    std::wstring commandLine = L"\"" + program + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    ASSERT_TRUE(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                               nullptr, nullptr, &startup, &process_));
+    ASSERT_TRUE(WaitFor([&] {
+      auto found = TopLevels(process_.dwProcessId, kForm1Class, L"Morlith");
+      main_ = found.empty() ? nullptr : found.front();
+      return main_ != nullptr;
+    })) << "the main window did not appear";
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == main_; }))
+        << "the main window is not in front";
+  }
+
+  void TearDown() override {
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+      TerminateProcess(process_.hProcess, 1);
+      WaitForSingleObject(process_.hProcess, 5000);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+    SetDpi(96);
+  }
+
+  // The DPI Wine gives the programs it starts from now on.
+  static void SetDpi(DWORD dpi) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_SET_VALUE,
+                        nullptr, &key, nullptr) == ERROR_SUCCESS) {
+      RegSetValueExW(key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
+                     sizeof(dpi));
+      RegCloseKey(key);
+    }
+  }
+
+  HWND Control(std::string_view name) const {
+    return GetDlgItem(main_, IdOf(kForm1Controls, name));
+  }
+  HWND AboutControl(HWND about, std::string_view name) const {
+    return GetDlgItem(about, IdOf(kAboutControls, name));
+  }
+
+  HWND Focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(process_.dwThreadId, &info);
+    return info.hwndFocus;
+  }
+
+  std::vector<HWND> AboutWindows() const {
+    return TopLevels(process_.dwProcessId, kAboutClass, L"About Quorvel");
+  }
+
+  HWND OpenAbout() {
+    PostMessageW(main_, WM_COMMAND, kContactCommand, 0);
+    HWND about = nullptr;
+    EXPECT_TRUE(WaitFor([&] {
+      auto found = AboutWindows();
+      about = found.empty() ? nullptr : found.front();
+      return about != nullptr && GetForegroundWindow() == about;
+    })) << "About did not open in front";
+    return about;
+  }
+
+  // Types into the boxes by window messages and presses Calculate.
+  void Calculate(const wchar_t* focal, const wchar_t* aperture) {
+    SendMessageW(Control("iFocal"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(focal));
+    SendMessageW(Control("iAperature"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(aperture));
+    SendMessageW(Control("iHyper"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"?"));
+    PostMessageW(Control("cCalculate"), BM_CLICK, 0, 0);
+  }
+
+  bool Ended(DWORD milliseconds = 10000) const {
+    DWORD code = 1;
+    return WaitForSingleObject(process_.hProcess, milliseconds) == WAIT_OBJECT_0 &&
+           GetExitCodeProcess(process_.hProcess, &code) && code == 0;
+  }
+
+  double Dpi() const { return GetParam(); }
+
+  PROCESS_INFORMATION process_{};
+  HWND main_ = nullptr;
+};
+
+TEST_P(QuorvelTest, MainWindowFollowsItsTable) {
+  RECT client;
+  GetClientRect(main_, &client);
+  PixelRect expected = ClientPixels(kForm1Window, Dpi());
+  EXPECT_EQ(client.right, expected.width);
+  EXPECT_EQ(client.bottom, expected.height) << "the client area lies below the menu bar";
+  LONG style = GetWindowLongW(main_, GWL_STYLE);
+  EXPECT_EQ(style & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW) << "sizing border, all three boxes";
+  EXPECT_NE(GetMenu(main_), nullptr);
+
+  for (const ControlRow& row : kForm1Controls) {
+    HWND control = Control(row.name);
+    ASSERT_NE(control, nullptr) << row.name;
+    EXPECT_EQ(ClientRect(control), ToClientPixels(kForm1Controls, row, Dpi())) << row.name;
+    if (row.kind != ControlKind::TextBox) {
+      EXPECT_EQ(Text(control), Wide(row.caption)) << row.name;
+    }
+  }
+  // The twips of the table, 15 to the pixel at 96 DPI.
+  if (GetParam() == 96) {
+    EXPECT_EQ(ClientRect(Control("cBye")), (PixelRect{3240 / 15, 3000 / 15, 105, 25}));
+  }
+  EXPECT_TRUE(GetWindowLongW(Control("iHyper"), GWL_STYLE) & WS_BORDER) << "a single border";
+
+  EXPECT_EQ(Focus(), Control("iFocal")) << "the focus starts in the focal length";
+  const char* order[] = {"iFocal", "iAperature", "cCalculate", "cBye", "iFocal"};
+  for (std::size_t i = 1; i < std::size(order); ++i) {
+    EXPECT_EQ(GetNextDlgTabItem(main_, Control(order[i - 1]), FALSE), Control(order[i]))
+        << order[i - 1] << " -> " << order[i];
+  }
+  // Resizing moves no control.
+  PixelRect before = ClientRect(Control("cBye"));
+  SetWindowPos(main_, nullptr, 0, 0, 900, 700, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(ClientRect(Control("cBye")), before);
+}
+
+TEST_P(QuorvelTest, TypedNumbersGiveTheWorkedResults) {
+  // Real keys: the digits, Tab to the next box, Alt+C for Calculate.
+  TypeText(L"200");
+  PressKey(VK_TAB);
+  ASSERT_TRUE(WaitFor([&] { return Focus() == Control("iAperature"); }));
+  TypeText(L"2.8");
+  PressKey('C', true);
+  EXPECT_TRUE(WaitFor([&] { return Text(Control("iHyper")) == L" 156.24 ft."; }))
+      << "got \"" << std::string(Text(Control("iHyper")).begin(), Text(Control("iHyper")).end())
+      << "\"";
+
+  const wchar_t* rows[][3] = {{L"50", L"8", L" 3.42 ft."},
+                              {L"24", L"1.4", L" 4.5 ft."},
+                              {L"0", L"8", L" 0 ft."},
+                              {L"50", L"-8", L"-3.42 ft."},
+                              {L"1000", L"1", L" 10936.67 ft."}};
+  for (const auto& row : rows) {
+    Calculate(row[0], row[1]);
+    EXPECT_TRUE(WaitFor([&] { return Text(Control("iHyper")) == row[2]; })) << row[0];
+  }
+  // Enter and Esc do nothing special in the main window.
+  SetFocus(nullptr);
+  PressKey(VK_RETURN);
+  PressKey(VK_ESCAPE);
+  Sleep(200);
+  EXPECT_EQ(WaitForSingleObject(process_.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+  EXPECT_TRUE(IsWindowVisible(main_));
+}
+
+TEST_P(QuorvelTest, AnErrorIsShownAndTheFocusGoesBackToTheBoxAtFault) {
+  const struct {
+    const wchar_t* focal;
+    const wchar_t* aperture;
+    const wchar_t* number;
+    const char* atFault;
+  } cases[] = {
+      {L"", L"", L"1001", "iFocal"},
+      {L"5O", L"8", L"1001", "iFocal"},
+      {L"50", L"f8", L"1001", "iAperature"},
+      {L"50", L"0", L"1003", "iAperature"},
+  };
+  Calculate(L"50", L"8");
+  ASSERT_TRUE(WaitFor([&] { return Text(Control("iHyper")) == L" 3.42 ft."; }));
+  for (const auto& c : cases) {
+    Calculate(c.focal, c.aperture);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+      auto found = TopLevels(process_.dwProcessId, L"#32770", L"Quorvel");
+      box = found.empty() ? nullptr : found.front();
+      return box != nullptr;
+    })) << "no message box";
+    EXPECT_EQ(GetWindow(box, GW_OWNER), main_) << "owned by the active window";
+    std::wstring report;
+    EnumChildWindows(
+        box,
+        [](HWND child, LPARAM param) -> BOOL {
+          std::wstring text = Text(child);
+          if (text.starts_with(L"Error "))
+            *reinterpret_cast<std::wstring*>(param) = text;
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&report));
+    EXPECT_TRUE(report.starts_with(std::wstring(L"Error ") + c.number)) << c.atFault;
+    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+    HWND atFault = Control(c.atFault);
+    EXPECT_TRUE(WaitFor([&] { return Focus() == atFault; })) << c.atFault;
+    DWORD selection = static_cast<DWORD>(SendMessageW(atFault, EM_GETSEL, 0, 0));
+    EXPECT_EQ(HIWORD(selection), Text(atFault).size()) << "its text is selected";
+    EXPECT_EQ(Text(Control("iHyper")), L"?") << "the caption stays";
+  }
+  // The program still answers, typed straight into the box at fault.
+  TypeText(L"7");
+  ASSERT_TRUE(WaitFor([&] { return Text(Control("iAperature")) == L"7"; }));
+  PostMessageW(Control("cCalculate"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitFor([&] { return Text(Control("iHyper")) == L" 3.91 ft."; }));
+}
+
+TEST_P(QuorvelTest, AboutIsOneWindowAndOkEnterAndEscCloseIt) {
+  HWND about = OpenAbout();
+  ASSERT_NE(about, nullptr);
+  PostMessageW(main_, WM_COMMAND, kContactCommand, 0);
+  Sleep(200);
+  EXPECT_EQ(AboutWindows().size(), 1u) << "choosing About again opens no second window";
+
+  POINT origin{0, 0};
+  ClientToScreen(about, &origin);
+  EXPECT_EQ(origin.x, TwipsToPixels(kAboutLeft, Dpi()));
+  EXPECT_EQ(origin.y, TwipsToPixels(kAboutTop, Dpi()));
+  RECT client;
+  GetClientRect(about, &client);
+  EXPECT_EQ(client.right, ClientPixels(kAboutWindow, Dpi()).width);
+  EXPECT_EQ(client.bottom, ClientPixels(kAboutWindow, Dpi()).height);
+  LONG style = GetWindowLongW(about, GWL_STYLE);
+  EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+  EXPECT_TRUE(style & WS_SYSMENU) << "the close box";
+  EXPECT_TRUE(GetWindowLongW(about, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME)
+      << "a dialog frame, with no icon in its caption";
+  HWND owner = GetWindow(about, GW_OWNER);
+  EXPECT_NE(owner, nullptr) << "owned, so not in the task bar";
+  EXPECT_NE(owner, main_) << "but not by the main window";
+  EXPECT_EQ(Text(AboutControl(about, "lblTitle")), L"Quorvel");
+  EXPECT_EQ(Text(AboutControl(about, "lblVersion")), L"Version 1.0.0");
+  for (const ControlRow& row : kAboutControls) {
+    if (row.kind == ControlKind::Line)
+      continue;
+    HWND control = AboutControl(about, row.name);
+    ASSERT_NE(control, nullptr) << row.name;
+    EXPECT_EQ(ClientRect(control), ToPixels(row, Dpi())) << row.name;
+  }
+  EXPECT_TRUE(WaitFor([&] { return Focus() == AboutControl(about, "cmdOK"); }));
+  EXPECT_EQ(GetNextDlgTabItem(about, AboutControl(about, "cmdOK"), FALSE),
+            AboutControl(about, "picIcon"));
+
+  // Esc, Enter and OK close it; each reload builds its texts and place anew.
+  struct Closer {
+    const char* how;
+    std::function<void(HWND)> close;
+  };
+  const Closer closers[] = {
+      {"Esc", [](HWND) { PressKey(VK_ESCAPE); }},
+      {"Enter", [](HWND) { PressKey(VK_RETURN); }},
+      {"OK", [this](HWND w) { PostMessageW(AboutControl(w, "cmdOK"), BM_CLICK, 0, 0); }},
+      {"close box", [](HWND w) { PostMessageW(w, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+  };
+  for (const Closer& closer : closers) {
+    SendMessageW(AboutControl(about, "lblVersion"), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(L"stale"));
+    SetWindowPos(about, nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    closer.close(about);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(about); })) << closer.how;
+    EXPECT_TRUE(IsWindowVisible(main_)) << closer.how;
+    about = OpenAbout();
+    ASSERT_NE(about, nullptr) << closer.how;
+    EXPECT_EQ(Text(AboutControl(about, "lblVersion")), L"Version 1.0.0") << closer.how;
+    POINT again{0, 0};
+    ClientToScreen(about, &again);
+    EXPECT_EQ(again.x, TwipsToPixels(kAboutLeft, Dpi())) << closer.how;
+  }
+}
+
+TEST_P(QuorvelTest, ExitWithAboutOpenEndsTheProgram) {
+  HWND about = OpenAbout();
+  ASSERT_NE(about, nullptr);
+  PostMessageW(Control("cBye"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(Ended()) << "Exit did not end the program";
+}
+
+TEST_P(QuorvelTest, ClosingTheMainWindowLeavesAboutUntilItCloses) {
+  HWND about = OpenAbout();
+  ASSERT_NE(about, nullptr);
+  PostMessageW(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(main_); }));
+  EXPECT_FALSE(Ended(500)) << "the program ended with About still open";
+  EXPECT_TRUE(IsWindowVisible(about));
+  PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(Ended()) << "closing the last window did not end the program";
+}
+
+TEST(QuorvelProgramTest, CarriesItsIconAndVersion) {
+  std::wstring program = testing::FromBuild(QUORVEL_EXE).wstring();
+  HMODULE module = LoadLibraryExW(program.c_str(), nullptr,
+                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ASSERT_NE(module, nullptr);
+  for (int size : {16, 32, 48, 256}) {
+    HICON icon = static_cast<HICON>(
+        LoadImageW(module, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    ASSERT_NE(icon, nullptr) << size;
+    ICONINFO info{};
+    GetIconInfo(icon, &info);
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor, sizeof(bitmap), &bitmap);
+    EXPECT_EQ(bitmap.bmWidth, size) << "an image made at this size, not scaled";
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    DestroyIcon(icon);
+  }
+  FreeLibrary(module);
+
+  DWORD ignored = 0;
+  std::vector<BYTE> data(GetFileVersionInfoSizeW(program.c_str(), &ignored));
+  ASSERT_FALSE(data.empty());
+  ASSERT_TRUE(
+      GetFileVersionInfoW(program.c_str(), 0, static_cast<DWORD>(data.size()), data.data()));
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+  EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(AppIdentity::minor, AppIdentity::major));
+  EXPECT_EQ(fixed->dwFileVersionLS, MAKELONG(0, AppIdentity::revision));
+  wchar_t* product = nullptr;
+  ASSERT_TRUE(VerQueryValueW(data.data(), L"\\StringFileInfo\\040904B0\\ProductVersion",
+                             reinterpret_cast<void**>(&product), &length));
+  EXPECT_EQ(std::wstring(product), L"1.0.0");
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, QuorvelTest, ::testing::Values(96u, 144u),
+                         [](const auto& dpi) { return std::to_string(dpi.param); });
+
+}  // namespace
+}  // namespace quorvel::ui::win32

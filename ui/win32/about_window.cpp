@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: MIT
+#include "ui/win32/about_window.h"
+
+#include "ui/about_table.h"
+#include "ui/win32/ids.h"
+#include "ui/win32/text.h"
+
+namespace quorvel::ui::win32 {
+namespace {
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS;
+// The dialog frame, which also keeps the caption free of an icon.
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+
+}  // namespace
+
+AboutWindow::AboutWindow(HINSTANCE instance, HWND owner, frmAbout& handlers) : handlers_(handlers) {
+  WNDCLASSEXW windowClass{};
+  windowClass.hInstance = instance;
+  windowClass.lpszClassName = kAboutClass;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  Create(windowClass, kExStyle, kStyle, owner, nullptr, true);
+  UINT dpi = GetDpiForWindow(hwnd());
+  controls_ = std::make_unique<Controls>(hwnd(), kAboutControls, dpi);
+  ok_ = (*controls_)["cmdOK"];
+  Place(dpi);
+  focus_ = ok_;
+}
+
+void AboutWindow::Place(UINT dpi) {
+  RECT frame{TwipsToPixels(kAboutLeft, dpi), TwipsToPixels(kAboutTop, dpi), 0, 0};
+  PixelRect client = ClientPixels(kAboutWindow, dpi);
+  frame.right = frame.left + client.width;
+  frame.bottom = frame.top + client.height;
+  AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
+  SetWindowPos(hwnd(), nullptr, frame.left, frame.top, frame.right - frame.left,
+               frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void AboutWindow::SetText(AboutText which, std::string_view text) {
+  switch (which) {
+    case AboutText::WindowCaption:
+      SetWindowText(hwnd(), text);
+      break;
+    case AboutText::Title:
+      SetWindowText((*controls_)["lblTitle"], text);
+      break;
+    case AboutText::Version:
+      SetWindowText((*controls_)["lblVersion"], text);
+      break;
+  }
+}
+
+void AboutWindow::Show() {
+  ShowWindow(hwnd(), SW_SHOW);
+  SetForegroundWindow(hwnd());
+  SetActiveWindow(hwnd());
+}
+
+LRESULT AboutWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case DM_GETDEFID:
+      return MAKELRESULT(GetDlgCtrlID(ok_), DC_HASDEFID);
+    case WM_COMMAND: {
+      // OK itself, Enter (the default button's id) and Esc (IDCANCEL).
+      int id = LOWORD(wParam);
+      if (id == GetDlgCtrlID(ok_) || id == IDCANCEL) {
+        handlers_.cmdOK_Click();  // this window is gone afterwards
+        return 0;
+      }
+      break;
+    }
+    case WM_CLOSE:
+      handlers_.Unload();  // this window is gone afterwards
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focused = GetFocus();
+        if (focused && IsChild(hwnd(), focused))
+          focus_ = focused;
+      } else if (focus_) {
+        SetFocus(focus_);
+        return 0;
+      }
+      break;
+    case WM_SETFOCUS:
+      if (focus_)
+        SetFocus(focus_);
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      if (!controls_)
+        break;
+      return reinterpret_cast<LRESULT>(
+          controls_->ColourStatic(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)));
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(hwnd(), &paint);
+      if (controls_)
+        controls_->PaintLines(dc);
+      EndPaint(hwnd(), &paint);
+      return 0;
+    }
+    case WM_DPICHANGED: {
+      if (controls_)
+        controls_->Layout(HIWORD(wParam));
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+  }
+  return DefWindowProcW(hwnd(), message, wParam, lParam);
+}
+
+}  // namespace quorvel::ui::win32

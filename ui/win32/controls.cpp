@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: MIT
+#include "ui/win32/controls.h"
+
+#include <algorithm>
+
+#include "ui/win32/ids.h"
+#include "ui/win32/resource_ids.h"
+#include "ui/win32/text.h"
+
+namespace quorvel::ui::win32 {
+namespace {
+
+COLORREF ToColorRef(std::uint32_t colour) {
+  if (IsSystemColour(colour))
+    return GetSysColor(SystemColourNumber(colour));
+  Rgb rgb = FixedColour(colour);
+  return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+struct Kind {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+Kind KindOf(const ControlRow& row) {
+  switch (row.kind) {
+    case ControlKind::Label:
+      return {L"STATIC",
+              static_cast<DWORD>(SS_NOPREFIX | (row.align == Align::Right ? SS_RIGHT : SS_LEFT) |
+                                 (row.border == Border::Single ? WS_BORDER : 0)),
+              0};
+    case ControlKind::TextBox:
+      return {L"EDIT", WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::Button:
+      return {L"BUTTON",
+              static_cast<DWORD>(WS_TABSTOP | (row.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)),
+              0};
+    case ControlKind::Frame:
+      return {L"BUTTON", BS_GROUPBOX, 0};
+    case ControlKind::Picture:
+      return {L"STATIC", WS_TABSTOP | SS_ICON | SS_CENTERIMAGE, WS_EX_CLIENTEDGE};
+    case ControlKind::Line:
+      break;
+  }
+  return {nullptr, 0, 0};
+}
+
+}  // namespace
+
+Controls::Controls(HWND parent, std::span<const ControlRow> table, UINT dpi)
+    : parent_(parent), table_(table), windows_(table.size(), nullptr) {
+  auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
+  for (const ControlRow* row : StackingOrder(table)) {
+    Kind kind = KindOf(*row);
+    if (!kind.className)
+      continue;
+    auto index = static_cast<std::size_t>(row - table.data());
+    HWND control = CreateWindowExW(kind.exStyle, kind.className, Wide(row->caption).c_str(),
+                                   WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(index))),
+                                   instance, nullptr);
+    if (row->kind == ControlKind::TextBox)
+      SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
+    windows_[index] = control;
+  }
+  Layout(dpi);
+}
+
+Controls::~Controls() {
+  for (auto& [key, font] : fonts_)
+    DeleteObject(font);
+  if (picture_)
+    DestroyIcon(picture_);
+}
+
+HWND Controls::operator[](std::string_view name) const {
+  const ControlRow* row = FindRow(table_, name);
+  return row ? windows_[static_cast<std::size_t>(row - table_.data())] : nullptr;
+}
+
+HFONT Controls::Font(const FontStyle& style) {
+  FontKey key{style.points, style.bold, style.underline};
+  auto found = fonts_.find(key);
+  if (found != fonts_.end())
+    return found->second;
+  HFONT font =
+      CreateFontW(-FontPixels(style.points, dpi_), 0, 0, 0, style.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                  style.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
+  fonts_.emplace(key, font);
+  return font;
+}
+
+HFONT Controls::DefaultFont() const {
+  auto found = fonts_.find(FontKey{FontStyle{}.points, false, false});
+  return found == fonts_.end() ? nullptr : found->second;
+}
+
+void Controls::Layout(UINT dpi) {
+  std::map<FontKey, HFONT> old;
+  old.swap(fonts_);
+  dpi_ = dpi;
+  Font(FontStyle{});
+
+  HICON oldPicture = picture_;
+  int iconSize = MulDiv(32, static_cast<int>(dpi), 96);
+  picture_ = static_cast<HICON>(
+      LoadImageW(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent_, GWLP_HINSTANCE)),
+                 MAKEINTRESOURCEW(QUORVEL_ICON), IMAGE_ICON, iconSize, iconSize, LR_DEFAULTCOLOR));
+
+  for (std::size_t i = 0; i < table_.size(); ++i) {
+    HWND control = windows_[i];
+    if (!control)
+      continue;
+    const ControlRow& row = table_[i];
+    if (row.kind == ControlKind::Picture)
+      SendMessageW(control, STM_SETICON, reinterpret_cast<WPARAM>(picture_), 0);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(row.font)), FALSE);
+    PixelRect rect = ToClientPixels(table_, row, dpi);
+    SetWindowPos(control, nullptr, rect.left, rect.top, rect.width, rect.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  InvalidateRect(parent_, nullptr, TRUE);
+  for (auto& [key, font] : old)
+    DeleteObject(font);
+  if (oldPicture)
+    DestroyIcon(oldPicture);
+}
+
+void Controls::PaintLines(HDC dc) const {
+  for (const ControlRow& row : table_) {
+    if (row.kind != ControlKind::Line)
+      continue;
+    PixelRect rect = ToClientPixels(table_, row, dpi_);
+    RECT area{rect.left, rect.top, rect.left + rect.width, rect.top + std::max(1, rect.height)};
+    HBRUSH brush = CreateSolidBrush(ToColorRef(row.foreColour));
+    FillRect(dc, &area, brush);
+    DeleteObject(brush);
+  }
+}
+
+HBRUSH Controls::ColourStatic(HWND control, HDC dc) const {
+  auto found = std::ranges::find(windows_, control);
+  const ControlRow* row = found == windows_.end()
+                              ? nullptr
+                              : &table_[static_cast<std::size_t>(found - windows_.begin())];
+  if (row && row->foreColour != kDefaultColour)
+    SetTextColor(dc, ToColorRef(row->foreColour));
+  COLORREF back = row && row->backColour != kDefaultColour ? ToColorRef(row->backColour)
+                                                           : GetSysColor(COLOR_BTNFACE);
+  SetBkColor(dc, back);
+  SetDCBrushColor(dc, back);
+  return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+}
+
+}  // namespace quorvel::ui::win32

@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: MIT
+#include "ui/win32/form1_window.h"
+
+#include "ui/form1_table.h"
+#include "ui/win32/about_window.h"
+#include "ui/win32/accessibility.h"
+#include "ui/win32/ids.h"
+#include "ui/win32/resource_ids.h"
+#include "ui/win32/text.h"
+
+namespace quorvel::ui::win32 {
+namespace {
+
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS;
+constexpr DWORD kExStyle = 0;
+
+HMENU MakeMenu() {
+  HMENU help = CreatePopupMenu();
+  AppendMenuW(help, MF_STRING, kHelpCommand, (Wide(kHelpItemCaption) + L"\tF1").c_str());
+  AppendMenuW(help, MF_STRING, kContactCommand, Wide(kContactItemCaption).c_str());
+  HMENU bar = CreateMenu();
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), Wide(kMenuCaption).c_str());
+  return bar;
+}
+
+// The name of the box a caption names, or of the caption itself: its text
+// without the blanks around it.
+std::string_view Trimmed(std::string_view text) {
+  std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos)
+    return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+Form1Window::Form1Window(HINSTANCE instance, Desktop& desktop)
+    : instance_(instance), handlers_(*this, *this, desktop) {
+  WNDCLASSEXW windowClass{};
+  windowClass.hInstance = instance;
+  windowClass.lpszClassName = kForm1Class;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  Create(windowClass, kExStyle, kStyle, nullptr, MakeMenu(), true);
+  SetWindowText(hwnd(), kForm1Window.caption);
+
+  ACCEL f1{FVIRTKEY, VK_F1, kHelpCommand};
+  accelerators_ = CreateAcceleratorTableW(&f1, 1);
+  aboutOwner_ =
+      CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+
+  UINT dpi = GetDpiForWindow(hwnd());
+  controls_ = std::make_unique<Controls>(hwnd(), kForm1Controls, dpi);
+  focal_ = (*controls_)["iFocal"];
+  aperture_ = (*controls_)["iAperature"];
+  result_ = (*controls_)["iHyper"];
+  for (const ControlRow& row : kForm1Controls) {
+    if (!row.names.empty())
+      SetAccessibleName((*controls_)[row.names], Trimmed(row.caption));
+  }
+  SetAccessibleName(result_, ResultAccessibleName({}));
+  FitClientArea(dpi);
+  SetIcons(dpi);
+  focus_ = focal_;
+}
+
+void Form1Window::SetIcons(UINT dpi) {
+  // The icons at the sizes of the window's DPI, for its caption and the task
+  // bar; those they replace are freed. No DPI: no icons.
+  for (auto [which, metric] : {std::pair<WPARAM, int>{ICON_BIG, SM_CXICON},
+                               std::pair<WPARAM, int>{ICON_SMALL, SM_CXSMICON}}) {
+    int size = GetSystemMetricsForDpi(metric, dpi);
+    auto icon = dpi == 0 ? nullptr
+                         : static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(QUORVEL_ICON),
+                                                         IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    auto old = reinterpret_cast<HICON>(
+        SendMessageW(hwnd(), WM_SETICON, which, reinterpret_cast<LPARAM>(icon)));
+    if (old)
+      DestroyIcon(old);
+  }
+}
+
+Form1Window::~Form1Window() {
+  if (hwnd())
+    SetIcons(0);
+  if (aboutOwner_)
+    DestroyWindow(aboutOwner_);
+  if (accelerators_)
+    DestroyAcceleratorTable(accelerators_);
+}
+
+void Form1Window::FitClientArea(UINT dpi) {
+  PixelRect client = ClientPixels(kForm1Window, dpi);
+  RECT frame{0, 0, client.width, client.height};
+  AdjustWindowRectExForDpi(&frame, kStyle, TRUE, kExStyle, dpi);
+  SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::string Form1Window::BoxText(Box box) const {
+  return WindowText(box == Box::Aperture ? aperture_ : focal_);
+}
+
+void Form1Window::SetResult(std::string_view caption, std::string_view accessibleName) {
+  SetWindowText(result_, caption);
+  SetAccessibleName(result_, accessibleName);
+}
+
+void Form1Window::FocusAndSelect(Box box) {
+  focus_ = box == Box::Aperture ? aperture_ : focal_;
+  SetFocus(focus_);
+  SendMessageW(focus_, EM_SETSEL, 0, -1);
+}
+
+std::unique_ptr<AboutView> Form1Window::LoadAboutWindow(frmAbout& handlers) {
+  return std::make_unique<AboutWindow>(instance_, aboutOwner_, handlers);
+}
+
+void Form1Window::Command(int id) {
+  if (id == kContactCommand) {
+    handlers_.Contact_Click();
+  } else if (id == GetDlgCtrlID((*controls_)["cCalculate"])) {
+    handlers_.cCalculate_Click();
+  } else if (id == GetDlgCtrlID((*controls_)["cBye"])) {
+    handlers_.cBye_Click();
+  }
+  // The help item, and the Enter and Esc that the dialog keys turn into
+  // IDOK and IDCANCEL, do nothing.
+}
+
+LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      Command(LOWORD(wParam));
+      return 0;
+    case WM_DESTROY:
+      SetIcons(0);
+      break;
+    case WM_ACTIVATE:
+      // A plain window does not keep its focused control as a dialog does.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focused = GetFocus();
+        if (focused && IsChild(hwnd(), focused))
+          focus_ = focused;
+      } else if (focus_) {
+        SetFocus(focus_);
+        return 0;
+      }
+      break;
+    case WM_SETFOCUS:
+      if (focus_)
+        SetFocus(focus_);
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      if (!controls_)
+        break;
+      return reinterpret_cast<LRESULT>(
+          controls_->ColourStatic(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)));
+    case WM_DPICHANGED: {
+      if (controls_)
+        controls_->Layout(HIWORD(wParam));
+      SetIcons(HIWORD(wParam));
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+  }
+  return DefWindowProcW(hwnd(), message, wParam, lParam);
+}
+
+}  // namespace quorvel::ui::win32

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+// The window texts: the program's UTF-8 to the UTF-16 of the W functions.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace quorvel::ui::win32 {
+
+// UTF-8 text as UTF-16; text that is not UTF-8 shows as U+FFFD.
+std::wstring Wide(std::string_view text);
+
+// The text of a window or control, as UTF-8.
+std::string WindowText(HWND window);
+
+// Sets the text of a window or control.
+void SetWindowText(HWND window, std::string_view text);
+
+}  // namespace quorvel::ui::win32

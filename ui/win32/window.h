@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+//
+// The Win32 side of a top-level window: a window procedure that reaches its
+// C++ object, and the count of the program's open windows, whose last one
+// closing ends the run.
+#pragma once
+
+#include <windows.h>
+
+namespace quorvel::ui::win32 {
+
+class Window {
+ public:
+  Window() = default;
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+  // Destroys the window if it is still there.
+  virtual ~Window();
+
+  HWND hwnd() const { return hwnd_; }
+
+ protected:
+  // Registers `className` with this class's procedure the first time, then
+  // creates the window, hidden. A counted window ends the run when it is the
+  // last counted one to be destroyed.
+  void Create(const WNDCLASSEXW& windowClass, DWORD exStyle, DWORD style, HWND owner, HMENU menu,
+              bool counted);
+
+  // Handles a message; what it does not handle goes to DefWindowProcW. The
+  // object may be destroyed inside, and then must not be touched after.
+  virtual LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+  HWND hwnd_ = nullptr;
+};
+
+// Ends the run at once: every window of the program is hidden, no further
+// message is handled, and the message loop returns.
+void EndRun();
+
+// Runs the message loop until the run ends: keys go to `accelerators` of
+// `main` first, then through the dialog keys (Tab, Enter, Esc, access keys)
+// of the window they are for.
+void RunMessageLoop(HWND main, HACCEL accelerators);
+
+}  // namespace quorvel::ui::win32
