@@ -23,6 +23,8 @@ TEST(WindowsLauncherTest, StartsAProgramUnderProgramFilesWithoutSplittingItsPath
   const fs::path decoy = L"C:\\Program.exe";
   InstallHelper(program);
   InstallHelper(decoy);
+  for (const char* marker : {".ran", ".go", ".done"})
+    fs::remove(WithSuffix(program, marker));
   fs::remove(WithSuffix(decoy, ".ran"));
 
   SystemLauncher launcher;
