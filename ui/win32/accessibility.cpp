@@ -2,26 +2,79 @@
 #include "ui/win32/accessibility.h"
 
 #include <initguid.h>
+#include <objbase.h>
 #include <oleacc.h>
 
 #include "ui/win32/text.h"
 
 namespace quorvel::ui::win32 {
 
-void SetAccessibleName(HWND control, std::string_view name) {
-  // The annotation service lives for the run; COM is initialised by then.
-  static IAccPropServices* services = [] {
-    IAccPropServices* made = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices, reinterpret_cast<void**>(&made))))
-      return static_cast<IAccPropServices*>(nullptr);
-    return made;
-  }();
-  if (!services)
+namespace {
+
+// COM, loaded when annotating starts rather than with the program: a DLL the
+// program imports is loaded at every start, needed or not.
+struct Com {
+  HMODULE module = LoadLibraryW(L"ole32.dll");
+  decltype(&CoInitializeEx) initialize = Find<decltype(&CoInitializeEx)>("CoInitializeEx");
+  decltype(&CoCreateInstance) create = Find<decltype(&CoCreateInstance)>("CoCreateInstance");
+  decltype(&CoUninitialize) uninitialize = Find<decltype(&CoUninitialize)>("CoUninitialize");
+
+  template <typename Function>
+  Function Find(const char* name) const {
+    return module
+               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+               : nullptr;
+  }
+  bool loaded() const { return initialize && create && uninitialize; }
+};
+
+const Com& LoadCom() {
+  static const Com com;
+  return com;
+}
+
+}  // namespace
+
+AccessibleNames::~AccessibleNames() {
+  if (services_)
+    services_->Release();
+  if (comStarted_)
+    LoadCom().uninitialize();
+}
+
+void AccessibleNames::Set(HWND control, std::string_view name) {
+  std::wstring& stored = names_[control];
+  stored = Wide(name);
+  if (started_)
+    Annotate(control, stored);
+}
+
+void AccessibleNames::StartIfScreenReader() {
+  BOOL screenReader = FALSE;
+  if (SystemParametersInfoW(SPI_GETSCREENREADER, 0, &screenReader, 0) && screenReader)
+    Start();
+}
+
+void AccessibleNames::Start() {
+  if (started_)
     return;
-  std::wstring wide = Wide(name);
-  services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
-                           wide.c_str());
+  started_ = true;
+  const Com& com = LoadCom();
+  if (!com.loaded())
+    return;
+  comStarted_ = SUCCEEDED(com.initialize(nullptr, COINIT_APARTMENTTHREADED));
+  if (FAILED(com.create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                        reinterpret_cast<void**>(&services_))))
+    services_ = nullptr;
+  for (const auto& [control, name] : names_)
+    Annotate(control, name);
+}
+
+void AccessibleNames::Annotate(HWND control, const std::wstring& name) const {
+  if (services_) {
+    services_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                              PROPID_ACC_NAME, name.c_str());
+  }
 }
 
 }  // namespace quorvel::ui::win32

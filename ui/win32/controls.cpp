@@ -104,18 +104,23 @@ void Controls::Layout(UINT dpi) {
   Font(FontStyle{});
 
   HICON oldPicture = picture_;
-  int iconSize = MulDiv(32, static_cast<int>(dpi), 96);
-  picture_ = static_cast<HICON>(
-      LoadImageW(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent_, GWLP_HINSTANCE)),
-                 MAKEINTRESOURCEW(QUORVEL_ICON), IMAGE_ICON, iconSize, iconSize, LR_DEFAULTCOLOR));
+  picture_ = nullptr;
 
   for (std::size_t i = 0; i < table_.size(); ++i) {
     HWND control = windows_[i];
     if (!control)
       continue;
     const ControlRow& row = table_[i];
-    if (row.kind == ControlKind::Picture)
+    if (row.kind == ControlKind::Picture) {
+      // The application icon, at the size 32 pixels take at this DPI.
+      int size = MulDiv(32, static_cast<int>(dpi), 96);
+      if (!picture_) {
+        picture_ = static_cast<HICON>(
+            LoadImageW(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent_, GWLP_HINSTANCE)),
+                       MAKEINTRESOURCEW(QUORVEL_ICON), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+      }
       SendMessageW(control, STM_SETICON, reinterpret_cast<WPARAM>(picture_), 0);
+    }
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(row.font)), FALSE);
     PixelRect rect = ToClientPixels(table_, row, dpi);
     SetWindowPos(control, nullptr, rect.left, rect.top, rect.width, rect.height,

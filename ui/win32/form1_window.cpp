@@ -46,8 +46,6 @@ Form1Window::Form1Window(HINSTANCE instance, Desktop& desktop)
 
   ACCEL f1{FVIRTKEY, VK_F1, kHelpCommand};
   accelerators_ = CreateAcceleratorTableW(&f1, 1);
-  aboutOwner_ =
-      CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
 
   UINT dpi = GetDpiForWindow(hwnd());
   controls_ = std::make_unique<Controls>(hwnd(), kForm1Controls, dpi);
@@ -56,9 +54,10 @@ Form1Window::Form1Window(HINSTANCE instance, Desktop& desktop)
   result_ = (*controls_)["iHyper"];
   for (const ControlRow& row : kForm1Controls) {
     if (!row.names.empty())
-      SetAccessibleName((*controls_)[row.names], Trimmed(row.caption));
+      names_.Set((*controls_)[row.names], Trimmed(row.caption));
   }
-  SetAccessibleName(result_, ResultAccessibleName({}));
+  names_.Set(result_, ResultAccessibleName({}));
+  names_.StartIfScreenReader();
   FitClientArea(dpi);
   SetIcons(dpi);
   focus_ = focal_;
@@ -103,7 +102,7 @@ std::string Form1Window::BoxText(Box box) const {
 
 void Form1Window::SetResult(std::string_view caption, std::string_view accessibleName) {
   SetWindowText(result_, caption);
-  SetAccessibleName(result_, accessibleName);
+  names_.Set(result_, accessibleName);
 }
 
 void Form1Window::FocusAndSelect(Box box) {
@@ -113,6 +112,10 @@ void Form1Window::FocusAndSelect(Box box) {
 }
 
 std::unique_ptr<AboutView> Form1Window::LoadAboutWindow(frmAbout& handlers) {
+  if (!aboutOwner_) {
+    aboutOwner_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                  instance_, nullptr);
+  }
   return std::make_unique<AboutWindow>(instance_, aboutOwner_, handlers);
 }
 
@@ -135,6 +138,13 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DESTROY:
       SetIcons(0);
+      break;
+    case WM_GETOBJECT:
+      names_.Start();
+      break;
+    case WM_SETTINGCHANGE:
+      if (wParam == SPI_SETSCREENREADER)
+        names_.StartIfScreenReader();
       break;
     case WM_ACTIVATE:
       // A plain window does not keep its focused control as a dialog does.

@@ -11,6 +11,7 @@
 
 #include "app/desktop.h"
 #include "ui/form1.h"
+#include "ui/win32/accessibility.h"
 #include "ui/win32/controls.h"
 #include "ui/win32/window.h"
 
@@ -48,6 +49,7 @@ class Form1Window final : public Window, public Form1View, public AboutLoader {
   HWND result_ = nullptr;
   // The control that has the focus when the window is active again.
   HWND focus_ = nullptr;
+  AccessibleNames names_;
   Form1 handlers_;
 };
 
