@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ranges>
 
 namespace quorvel::ui {
 
@@ -68,15 +67,16 @@ std::vector<const ControlRow*> TabOrder(std::span<const ControlRow> table) {
 
 std::vector<const ControlRow*> StackingOrder(std::span<const ControlRow> table) {
   std::vector<const ControlRow*> order = TabOrder(table);
-  auto add = [&order](auto rows, ControlKind kind) {
-    for (const ControlRow& row : rows) {
-      if (row.kind == kind)
-        order.push_back(&row);
-    }
+  auto add = [&order](const ControlRow& row, ControlKind kind) {
+    if (row.kind == kind)
+      order.push_back(&row);
   };
-  add(table, ControlKind::Label);
-  add(std::views::reverse(table), ControlKind::Line);
-  add(table, ControlKind::Frame);
+  for (const ControlRow& row : table)
+    add(row, ControlKind::Label);
+  for (auto row = table.rbegin(); row != table.rend(); ++row)
+    add(*row, ControlKind::Line);
+  for (const ControlRow& row : table)
+    add(row, ControlKind::Frame);
   return order;
 }
 
