@@ -2,9 +2,9 @@
 # Shared by the set-up scripts: the Debian packages each task needs, and a
 # helper that installs only what is missing.
 
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-liberation)
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev locales
-  xvfb xauth xdotool python3-pyatspi at-spi2-core dbus dbus-bin fonts-dejavu-core)
+  xvfb xauth xdotool x11-utils python3-pyatspi at-spi2-core dbus dbus-bin fonts-dejavu-core)
 CI_PACKAGES=(clang clang-format libclang-rt-14-dev)
 PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream gzip)
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest fonts-wine xvfb xauth)

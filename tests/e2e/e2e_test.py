@@ -94,6 +94,14 @@ class Program:
         window_id = wait_for(f"X window {title!r}", lambda: self.xdotool("search", "--name", f"^{title}$"))
         self.xdotool("windowfocus", "--sync", window_id.split()[0])
 
+    def property(self, title, name):
+        """The X property `name` of the window titled `title`, as xprop prints it."""
+        window_id = wait_for(f"X window {title!r}", lambda: self.xdotool("search", "--name", f"^{title}$"))
+        result = subprocess.run(["xprop", "-id", window_id.split()[0], name],
+                                env=dict(os.environ, DISPLAY=self.display.name),
+                                capture_output=True, text=True, timeout=TIMEOUT)
+        return result.stdout
+
     def keys(self, *keys):
         self.xdotool("key", "--clearmodifiers", *keys)
 
@@ -156,7 +164,8 @@ def run(executable):
             program.keys("Return")
             wait_for("the error box to close", lambda: program.window("Quorvel") is None)
             check(result_caption(program) == " 156.24 ft.", "the result keeps its caption")
-            program.focus("Morlith")
+            # No help from here: closing the box must put the cursor back in
+            # the box at fault by itself.
             program.type("35")
             program.keys("alt+c")
             wait_for("the program to answer again", lambda: result_caption(program) == " 4.78 ft.")
@@ -170,15 +179,24 @@ def run(executable):
                   "About shows the title Quorvel")
             check(wait_for("the version", lambda: label_text(about, "Version") == "Version 1.0.0"),
                   "About shows Version 1.0.0")
+            state = program.property("About Quorvel", "_NET_WM_STATE")
+            kind = program.property("About Quorvel", "_NET_WM_WINDOW_TYPE")
+            check("_NET_WM_STATE_SKIP_TASKBAR" in state and "_NET_WM_WINDOW_TYPE_DIALOG" in kind,
+                  "About asks to stay out of the task bar and stays a dialog")
             program.focus("About Quorvel")
             program.keys("Escape")
             wait_for("Esc to close About", lambda: program.window("About Quorvel") is None)
             check(True, "Esc closes the About window")
 
+            # Exit with the About window open ends the program and both windows.
+            program.focus("Morlith")
+            program.keys("alt+h")
+            program.keys("Down", "Return")
+            wait_for("About again", lambda: program.window("About Quorvel"))
             program.focus("Morlith")
             program.keys("alt+x")
             code = program.process.wait(timeout=TIMEOUT)
-            check(code == 0, "Alt+X ends the program")
+            check(code == 0, "Alt+X with About open ends the program")
         finally:
             if program.process.poll() is None:
                 program.process.kill()

@@ -1,13 +1,49 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/about_window.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include <xcb/xcb.h>
 
 #include "ui/about_table.h"
 #include "ui/qt/qt_text.h"
 
 namespace quorvel::ui::qt {
+namespace {
+
+// Asks an X11 desktop to keep `window` out of its task bar, as an owned
+// window is kept out of it on Windows; its title bar and close box stay as
+// they are (a tool window would lose them). Elsewhere it does nothing.
+void KeepOutOfTaskBar(QWidget* window) {
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  if (QGuiApplication::platformName() != QLatin1String("xcb") || !x11 || !x11->connection())
+    return;
+  xcb_connection_t* connection = x11->connection();
+  auto atom = [connection](const char* name) {
+    xcb_intern_atom_cookie_t cookie =
+        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
+    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(connection, cookie, nullptr), &std::free);
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+  };
+  xcb_atom_t state = atom("_NET_WM_STATE");
+  xcb_atom_t skipTaskBar = atom("_NET_WM_STATE_SKIP_TASKBAR");
+  if (state == XCB_ATOM_NONE || skipTaskBar == XCB_ATOM_NONE)
+    return;
+  // The window is not mapped yet, so it may set its own state; Qt keeps what
+  // it finds there when it maps the window.
+  auto id = static_cast<xcb_window_t>(window->winId());
+  xcb_change_property(connection, XCB_PROP_MODE_APPEND, id, state, XCB_ATOM_ATOM, 32, 1,
+                      &skipTaskBar);
+  xcb_flush(connection);
+}
+
+}  // namespace
 
 AboutWindow::AboutWindow(frmAbout& handlers, const QPixmap& picture)
     : dialog_(new QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -15,7 +51,6 @@ AboutWindow::AboutWindow(frmAbout& handlers, const QPixmap& picture)
                                        Qt::MSWindowsFixedSizeDialogHint)) {
   dialog_->setObjectName(QStringLiteral("frmAbout"));
   dialog_->setModal(false);
-  dialog_->setFont(MakeFont({}));
   double dpi = dialog_->logicalDpiY();
   controls_ = BuildControls(dialog_, kAboutControls, dpi, picture);
   title_ = controls_.get<QLabel>("lblTitle");
@@ -30,6 +65,7 @@ AboutWindow::AboutWindow(frmAbout& handlers, const QPixmap& picture)
   // The close box, and Esc where the dialog sees it first, end up here too.
   QObject::connect(dialog_, &QDialog::finished, dialog_, [&handlers] { handlers.Unload(); });
   ok->setFocus();
+  KeepOutOfTaskBar(dialog_);
 }
 
 AboutWindow::~AboutWindow() {

@@ -29,7 +29,6 @@ Form1Window::Form1Window(Desktop& desktop, QWidget* parent)
   connect(contact_, &QAction::triggered, this, [this] { handlers_.Contact_Click(); });
 
   auto* client = new QWidget(this);
-  client->setFont(MakeFont({}));
   double dpi = client->logicalDpiY();
   client->setMinimumSize(ToQRect(ClientPixels(kForm1Window, dpi)).size());
   setCentralWidget(client);
@@ -70,6 +69,9 @@ void Form1Window::SetResult(std::string_view caption, std::string_view accessibl
 
 void Form1Window::FocusAndSelect(Box which) {
   QLineEdit* atFault = box(which);
+  // The window first: a desktop without a window manager gives the focus to
+  // no window when the message box before this closes.
+  activateWindow();
   atFault->setFocus();
   atFault->selectAll();
 }
