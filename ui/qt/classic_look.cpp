@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/classic_look.h"
 
+#include "ui/qt/form_builder.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QPixmap>
@@ -44,6 +46,12 @@ void ApplyClassicLook() {
   if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {
     QApplication::setStyle(new ClassicStyle(classic));
   }
+  // One face throughout: the windows' default font serves the menu bar, its
+  // menu and the message boxes too, where the desktop's would stand out.
+  QFont font = MakeFont({});
+  QApplication::setFont(font);
+  for (const char* kind : {"QMenuBar", "QMenu", "QMessageBox"})
+    QApplication::setFont(font, kind);
 }
 
 }  // namespace quorvel::ui::qt

@@ -49,8 +49,12 @@ QWidget* CreateWidget(const ControlRow& row, QWidget* parent, const QPixmap& pic
       label->setWordWrap(row.wordWrap);
       label->setAlignment(Qt::AlignTop |
                           (row.align == Align::Right ? Qt::AlignRight : Qt::AlignLeft));
-      if (row.border == Border::Single)
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+      // A single border: a one-pixel line in the text colour on all four
+      // sides, which a sunken panel would draw white on two of them.
+      if (row.border == Border::Single) {
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setLineWidth(1);
+      }
       return label;
     }
     case ControlKind::TextBox: {

@@ -107,6 +107,22 @@ TEST_F(AboutTest, WindowAndControlsFollowTheTable) {
   EXPECT_EQ(QApplication::focusWidget(), Control(about, "picIcon"));
 }
 
+TEST_F(AboutTest, ThePictureIsMadeOnceForTheRun) {
+  // Each load shows the same pixmap: a new one each time would take a new
+  // slot in the pixmap cache at every opening.
+  qint64 first = 0;
+  for (int load = 0; load < 3; ++load) {
+    frmAbout* about = ChooseAbout();
+    const QPixmap picture = qobject_cast<QLabel*>(Control(about, "picIcon"))->pixmap();
+    ASSERT_FALSE(picture.isNull());
+    if (load == 0)
+      first = picture.cacheKey();
+    EXPECT_EQ(picture.cacheKey(), first) << "load " << load;
+    QTest::mouseClick(Control(about, "cmdOK"), Qt::LeftButton);
+    Settle();
+  }
+}
+
 TEST_F(AboutTest, ChoosingAboutAgainLeavesOneWindow) {
   frmAbout* first = ChooseAbout();
   QDialog* window = Dialog(first);

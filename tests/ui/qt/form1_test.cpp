@@ -14,10 +14,12 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include "app/calc_error.h"
 #include "tests/support/recording_desktop.h"
 #include "ui/form1_table.h"
+#include "ui/qt/qt_desktop.h"
 
 namespace quorvel::ui::qt {
 namespace {
@@ -218,6 +220,38 @@ TEST_F(Form1Test, InputsAreNamedByTheirPrompts) {
   EXPECT_EQ(name(get("cCalculate")), "Calculate");
   EXPECT_EQ(name(get("cBye")), "Exit");
   EXPECT_EQ(name(result()), "Hyperfocal distance");
+}
+
+TEST_F(Form1Test, TheResultHasADarkOneLineBorderOnAllFourSides) {
+  QImage picture = result()->grab().toImage();
+  const int w = picture.width();
+  const int h = picture.height();
+  const QPoint edges[] = {{w / 2, 0}, {w / 2, h - 1}, {0, h / 2}, {w - 1, h / 2}};
+  for (QPoint edge : edges)
+    EXPECT_LT(qGray(picture.pixel(edge)), 100) << edge.x() << "," << edge.y();
+  EXPECT_GT(qGray(picture.pixel(w / 2, 1)), 200) << "one pixel wide, inside is the background";
+  EXPECT_GT(qGray(picture.pixel(w - 2, h / 2)), 200);
+}
+
+TEST_F(Form1Test, OneFaceThroughoutMenusAndMessageBoxesIncluded) {
+  const QFont face = MakeFont({});
+  auto same = [&face](const QFont& font) {
+    return font.families() == face.families() && font.pointSizeF() == face.pointSizeF();
+  };
+  EXPECT_TRUE(same(form_->menuBar()->font())) << form_->menuBar()->font().toString().toStdString();
+  EXPECT_TRUE(same(form_->menuBar()->findChild<QMenu*>("Menu")->font()));
+  EXPECT_TRUE(same(get("Label4")->font()));
+
+  // The real message box, closed from inside its own event loop.
+  QFont boxFont;
+  QTimer::singleShot(0, form_.get(), [&boxFont] {
+    QWidget* box = QApplication::activeModalWidget();
+    ASSERT_NE(box, nullptr);
+    boxFont = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->font();
+    box->close();
+  });
+  QtDesktop().ShowMessageBox(MessageKind::Error, "Quorvel", "Error 1001");
+  EXPECT_TRUE(same(boxFont)) << boxFont.toString().toStdString();
 }
 
 TEST_F(Form1Test, ResizingMovesNoControl) {
