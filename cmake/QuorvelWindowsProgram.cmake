@@ -16,3 +16,4 @@ target_link_libraries(quorvel PRIVATE quorvel_ui_win32 quorvel_warnings)
 target_link_options(quorvel PRIVATE -municode $<$<CONFIG:Release,MinSizeRel>:-s>)
 set_source_files_properties("${PROJECT_BINARY_DIR}/packaging/quorvel.rc" PROPERTIES
   OBJECT_DEPENDS "${QUORVEL_ICON_FILE};${QUORVEL_MANIFEST_FILE}")
+include(QuorvelWindowsPackaging)

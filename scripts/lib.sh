@@ -8,6 +8,7 @@ TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev locales
 CI_PACKAGES=(clang clang-format libclang-rt-14-dev)
 PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream gzip)
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest fonts-wine xvfb xauth)
+WINDOWS_PACKAGE_PACKAGES=(nsis)
 
 # Runs a command as root, through sudo when we are not root already.
 as_root() {
@@ -64,7 +65,7 @@ stop_xvfb() {
 WINE_DIR=/usr/lib/wine
 start_wine() {
   WINE_TMP="$(mktemp -d)"
-  export WINEPREFIX="$WINE_TMP/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEPREFIX="$WINE_TMP/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   "$WINE_DIR/wine64" wineboot --init </dev/null >/dev/null 2>&1
   "$WINE_DIR/wine64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f \
     </dev/null >/dev/null 2>&1

@@ -1,20 +1,20 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Takes the screenshots in docs/ of both windows of the Windows program, run
-# under Wine in a private Xvfb display: the main window after a worked
-# example, and the About window (with the main window closed behind it, which
-# leaves the program running until About closes too).
-# Usage: scripts/screenshots-windows.sh [path-to-quorvel.exe]
+# Takes the screenshots in docs/ of the Windows program and its installer,
+# run under Wine in a private Xvfb display: the main window after a worked
+# example, the About window (with the main window closed behind it, which
+# leaves the program running until About closes too), and the installer's
+# licence page.
+# Usage: scripts/screenshots-windows.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib.sh
-install_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" xdotool imagemagick
-program="${1:-}"
-if [ -z "$program" ]; then
-  cmake --preset mingw-release >/dev/null
-  cmake --build --preset mingw-release >/dev/null
-  program=build/mingw-release/quorvel.exe
-fi
+install_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${WINDOWS_PACKAGE_PACKAGES[@]}" \
+  xdotool imagemagick
+cmake --preset mingw-release >/dev/null
+cmake --build --preset mingw-release --target windows_packages >/dev/null
+program=build/mingw-release/quorvel.exe
+setup=$(ls build/mingw-release/package/quorvel-*-setup.exe)
 
 start_xvfb
 start_wine
@@ -26,7 +26,7 @@ trap 'stop_wine; stop_xvfb; rm -rf "$shots"' EXIT
 shoot() {
   sleep 1  # let the windows paint; nothing to poll for in a picture
   import -window root "$shots/root.png"
-  convert "$shots/root.png" -trim +repage "$1"
+  convert "$shots/root.png" -trim +repage -strip "$1"
 }
 
 "$WINE_DIR/wine64" "$program" </dev/null >/dev/null 2>&1 &
@@ -48,4 +48,12 @@ xdotool key alt+F4
 shoot docs/windows-about-window.png
 xdotool key Escape
 wait "$quorvel"
-echo "docs/windows-main-window.png and docs/windows-about-window.png written"
+
+"$WINE_DIR/wine64" "$setup" </dev/null >/dev/null 2>&1 &
+installer=$!
+sleep 3
+xdotool key Return  # from the welcome page to the licence
+shoot docs/windows-installer.png
+kill "$installer"
+echo "docs/windows-main-window.png, docs/windows-about-window.png and" \
+  "docs/windows-installer.png written"

@@ -21,12 +21,12 @@ xdotool key Tab
 xdotool type --delay 20 "8"
 xdotool key alt+c
 sleep 0.5  # let the result paint; nothing to poll for in a picture
-import -window "$main" docs/main-window.png
+import -window "$main" -strip docs/main-window.png
 
 xdotool key alt+h Down Return
 about=$(timeout 15 xdotool search --sync --name '^About Quorvel$' | head -1)
 sleep 0.5
-import -window "$about" docs/about-window.png
+import -window "$about" -strip docs/about-window.png
 xdotool key Escape
 xdotool windowfocus --sync "$main"
 xdotool key alt+x

@@ -8,6 +8,8 @@
 // time limit.
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -57,8 +59,8 @@ PixelRect ClientRect(HWND control) {
   return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
-// The visible top-level windows of `process` with class `windowClass` and
-// caption `caption`.
+// The visible top-level windows of `process` (of any process for 0) with
+// class `windowClass` and caption `caption`.
 std::vector<HWND> TopLevels(DWORD process, const wchar_t* windowClass, const wchar_t* caption) {
   struct Search {
     DWORD process;
@@ -73,7 +75,7 @@ std::vector<HWND> TopLevels(DWORD process, const wchar_t* windowClass, const wch
         GetWindowThreadProcessId(window, &owner);
         wchar_t name[256] = {};
         GetClassNameW(window, name, 256);
-        if (owner == s->process && IsWindowVisible(window) &&
+        if ((s->process == 0 || owner == s->process) && IsWindowVisible(window) &&
             s->windowClass == std::wstring(name) && Text(window) == s->caption)
           s->found.push_back(window);
         return TRUE;
@@ -121,33 +123,58 @@ int IdOf(const Table& table, std::string_view name) {
   return ControlId(static_cast<std::size_t>(row - table.data()));
 }
 
-// One run of quorvel.exe, at the DPI the test asks for.
+// The value of an environment variable, or `otherwise` when it is not set.
+std::wstring Variable(const wchar_t* name, const std::wstring& otherwise) {
+  wchar_t value[MAX_PATH * 2] = {};
+  DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH * 2);
+  return length > 0 && length < MAX_PATH * 2 ? value : otherwise;
+}
+
+// The program under test: the one this build made, or the one QUORVEL_EXE
+// names (an installed copy).
+std::wstring Program() {
+  return Variable(L"QUORVEL_EXE", testing::FromBuild(QUORVEL_EXE).wstring());
+}
+
+// One run of the program, at the DPI the test asks for. It is started as
+// the shell starts it: from QUORVEL_START (a Start-menu shortcut, say) where
+// that is set, else from its file.
 class QuorvelTest : public ::testing::TestWithParam<UINT> {
  protected:
   void SetUp() override {
     SetDpi(GetParam());
-    std::wstring program = testing::FromBuild(QUORVEL_EXE).wstring();
-    std::wstring commandLine = L"\"" + program + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    ASSERT_TRUE(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                               nullptr, nullptr, &startup, &process_));
+    std::wstring start = Variable(L"QUORVEL_START", Program());
+    SHELLEXECUTEINFOW shell{};
+    shell.cbSize = sizeof(shell);
+    shell.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+    shell.lpFile = start.c_str();
+    shell.nShow = SW_SHOWNORMAL;
+    ASSERT_TRUE(ShellExecuteExW(&shell)) << "cannot start the program";
+    if (shell.hProcess)
+      CloseHandle(shell.hProcess);
     ASSERT_TRUE(WaitFor([&] {
-      auto found = TopLevels(process_.dwProcessId, kForm1Class, L"Morlith");
+      auto found = TopLevels(0, kForm1Class, L"Morlith");
       main_ = found.empty() ? nullptr : found.front();
       return main_ != nullptr;
     })) << "the main window did not appear";
+    // The program's own process, whatever the shell started on the way.
+    DWORD processId = 0;
+    thread_ = GetWindowThreadProcessId(main_, &processId);
+    process_ = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION,
+                           FALSE, processId);
+    processId_ = processId;
+    ASSERT_NE(process_, nullptr);
     ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == main_; }))
         << "the main window is not in front";
   }
 
   void TearDown() override {
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-      TerminateProcess(process_.hProcess, 1);
-      WaitForSingleObject(process_.hProcess, 5000);
+    if (process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+      TerminateProcess(process_, 1);
+      WaitForSingleObject(process_, 5000);
     }
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
+    if (process_)
+      CloseHandle(process_);
     SetDpi(96);
   }
 
@@ -172,12 +199,12 @@ class QuorvelTest : public ::testing::TestWithParam<UINT> {
   HWND Focus() const {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
-    GetGUIThreadInfo(process_.dwThreadId, &info);
+    GetGUIThreadInfo(thread_, &info);
     return info.hwndFocus;
   }
 
   std::vector<HWND> AboutWindows() const {
-    return TopLevels(process_.dwProcessId, kAboutClass, L"About Quorvel");
+    return TopLevels(processId_, kAboutClass, L"About Quorvel");
   }
 
   HWND OpenAbout() {
@@ -201,13 +228,15 @@ class QuorvelTest : public ::testing::TestWithParam<UINT> {
 
   bool Ended(DWORD milliseconds = 10000) const {
     DWORD code = 1;
-    return WaitForSingleObject(process_.hProcess, milliseconds) == WAIT_OBJECT_0 &&
-           GetExitCodeProcess(process_.hProcess, &code) && code == 0;
+    return WaitForSingleObject(process_, milliseconds) == WAIT_OBJECT_0 &&
+           GetExitCodeProcess(process_, &code) && code == 0;
   }
 
   double Dpi() const { return GetParam(); }
 
-  PROCESS_INFORMATION process_{};
+  HANDLE process_ = nullptr;
+  DWORD processId_ = 0;
+  DWORD thread_ = 0;
   HWND main_ = nullptr;
 };
 
@@ -272,7 +301,7 @@ TEST_P(QuorvelTest, TypedNumbersGiveTheWorkedResults) {
   PressKey(VK_RETURN);
   PressKey(VK_ESCAPE);
   Sleep(200);
-  EXPECT_EQ(WaitForSingleObject(process_.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+  EXPECT_EQ(WaitForSingleObject(process_, 0), static_cast<DWORD>(WAIT_TIMEOUT));
   EXPECT_TRUE(IsWindowVisible(main_));
 }
 
@@ -294,7 +323,7 @@ TEST_P(QuorvelTest, AnErrorIsShownAndTheFocusGoesBackToTheBoxAtFault) {
     Calculate(c.focal, c.aperture);
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] {
-      auto found = TopLevels(process_.dwProcessId, L"#32770", L"Quorvel");
+      auto found = TopLevels(processId_, L"#32770", L"Quorvel");
       box = found.empty() ? nullptr : found.front();
       return box != nullptr;
     })) << "no message box";
@@ -407,7 +436,7 @@ TEST_P(QuorvelTest, ClosingTheMainWindowLeavesAboutUntilItCloses) {
 }
 
 TEST(QuorvelProgramTest, CarriesItsIconAndVersion) {
-  std::wstring program = testing::FromBuild(QUORVEL_EXE).wstring();
+  std::wstring program = Program();
   HMODULE module = LoadLibraryExW(program.c_str(), nullptr,
                                   LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   ASSERT_NE(module, nullptr);
