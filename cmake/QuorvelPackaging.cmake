@@ -3,6 +3,11 @@
 # project's version, set once in the top-level CMakeLists.txt.
 include(GNUInstallDirs)
 
+# Folders made by the installation have the same permissions whatever the
+# umask of whoever builds the package.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
 set(QUORVEL_APPSTREAM_ID example.quorvel.Quorvel)
 set(packaging "${PROJECT_SOURCE_DIR}/packaging")
 set(generated "${PROJECT_BINARY_DIR}/packaging")

@@ -3,10 +3,13 @@
 # build/<preset>/package/: the installer quorvel-<version>-setup.exe (NSIS,
 # packaging/windows/quorvel.nsi) and the portable quorvel-<version>-win64.zip
 # (Quorvel\quorvel.exe and Quorvel\LICENSE.txt). The version is the
-# project's.
+# project's. Both depend on nothing but their contents: the files they hold
+# carry the one time stamp of SourceDateEpoch.cmake and fixed permissions,
+# in a fixed order.
 find_program(QUORVEL_MAKENSIS makensis)
-if(NOT QUORVEL_MAKENSIS)
-  message(STATUS "makensis not found: no Windows installer (apt-get install nsis)")
+find_program(QUORVEL_ZIP zip)
+if(NOT QUORVEL_MAKENSIS OR NOT QUORVEL_ZIP)
+  message(STATUS "makensis or zip not found: no Windows packages (apt-get install nsis zip)")
   return()
 endif()
 
@@ -22,25 +25,38 @@ string(REPLACE "\n" "\r\n" licence "${licence}")
 set(licence_txt "${PROJECT_BINARY_DIR}/packaging/LICENSE.txt")
 file(GENERATE OUTPUT "${licence_txt}" CONTENT "${licence}")
 
-add_custom_command(OUTPUT "${setup}"
-  COMMAND ${CMAKE_COMMAND} -E make_directory "${package_dir}"
-  COMMAND "${QUORVEL_MAKENSIS}" -V2 -NOCD "-DVERSION=${PROJECT_VERSION}"
-          "-DPROGRAM=$<TARGET_FILE:quorvel>" "-DLICENSE=${licence_txt}" "-DICON=${icon}"
-          "-DOUTFILE=${setup}" "${script}"
-  DEPENDS quorvel "${script}" "${licence_txt}" "${icon}"
-  COMMENT "Making the installer ${setup}"
-  VERBATIM)
-
-set(staging "${package_dir}/portable")
-add_custom_command(OUTPUT "${portable}"
-  COMMAND ${CMAKE_COMMAND} -E rm -rf "${staging}" "${portable}"
+# The two files as they ship: Quorvel/quorvel.exe and Quorvel/LICENSE.txt.
+set(staging "${package_dir}/staging")
+set(stamp "@${QUORVEL_SOURCE_DATE_EPOCH}")
+add_custom_command(OUTPUT "${staging}/Quorvel/quorvel.exe" "${staging}/Quorvel/LICENSE.txt"
+  COMMAND ${CMAKE_COMMAND} -E rm -rf "${staging}"
   COMMAND ${CMAKE_COMMAND} -E make_directory "${staging}/Quorvel"
   COMMAND ${CMAKE_COMMAND} -E copy "$<TARGET_FILE:quorvel>" "${staging}/Quorvel/quorvel.exe"
   COMMAND ${CMAKE_COMMAND} -E copy "${licence_txt}" "${staging}/Quorvel/LICENSE.txt"
-  COMMAND ${CMAKE_COMMAND} -E chdir "${staging}"
-          ${CMAKE_COMMAND} -E tar cf "${portable}" --format=zip
-          Quorvel/quorvel.exe Quorvel/LICENSE.txt
+  COMMAND chmod 755 "${staging}/Quorvel" "${staging}/Quorvel/quorvel.exe"
+  COMMAND chmod 644 "${staging}/Quorvel/LICENSE.txt"
+  COMMAND touch -d "${stamp}" "${staging}/Quorvel/quorvel.exe" "${staging}/Quorvel/LICENSE.txt"
+          "${staging}/Quorvel"
   DEPENDS quorvel "${licence_txt}"
+  VERBATIM)
+
+add_custom_command(OUTPUT "${setup}"
+  COMMAND ${CMAKE_COMMAND} -E make_directory "${package_dir}"
+  COMMAND "${QUORVEL_MAKENSIS}" -V2 -NOCD "-DVERSION=${PROJECT_VERSION}"
+          "-DPROGRAM=${staging}/Quorvel/quorvel.exe" "-DLICENSE=${staging}/Quorvel/LICENSE.txt"
+          "-DICON=${icon}" "-DOUTFILE=${setup}" "${script}"
+  DEPENDS "${staging}/Quorvel/quorvel.exe" "${staging}/Quorvel/LICENSE.txt" "${script}" "${icon}"
+  COMMENT "Making the installer ${setup}"
+  VERBATIM)
+
+# zip -X leaves out the owner's user and group numbers; zip writes times as
+# local time, so the local time is UTC's.
+add_custom_command(OUTPUT "${portable}"
+  COMMAND ${CMAKE_COMMAND} -E rm -f "${portable}"
+  COMMAND ${CMAKE_COMMAND} -E chdir "${staging}"
+          ${CMAKE_COMMAND} -E env TZ=UTC "${QUORVEL_ZIP}" -X -q -9 "${portable}"
+          Quorvel/ Quorvel/quorvel.exe Quorvel/LICENSE.txt
+  DEPENDS "${staging}/Quorvel/quorvel.exe" "${staging}/Quorvel/LICENSE.txt"
   COMMENT "Making the portable zip ${portable}"
   VERBATIM)
 

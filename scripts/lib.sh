@@ -8,7 +8,7 @@ TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev locales
 CI_PACKAGES=(clang clang-format libclang-rt-14-dev)
 PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream gzip)
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest fonts-wine xvfb xauth)
-WINDOWS_PACKAGE_PACKAGES=(nsis)
+WINDOWS_PACKAGE_PACKAGES=(nsis zip)
 
 # Runs a command as root, through sudo when we are not root already.
 as_root() {
@@ -80,4 +80,13 @@ start_wine() {
 stop_wine() {
   "$WINE_DIR/wineserver" -k >/dev/null 2>&1 || true
   rm -rf "${WINE_TMP:-}"
+}
+
+# Exports SOURCE_DATE_EPOCH, the one time stamp of the artefacts: the
+# caller's when set, else the time of the commit being built, else the
+# release date (cmake/SourceDateEpoch.cmake decides). Packages built with it
+# do not depend on when they were built.
+export_source_date_epoch() {
+  SOURCE_DATE_EPOCH="$(cmake -P cmake/SourceDateEpoch.cmake)"
+  export SOURCE_DATE_EPOCH
 }

@@ -7,6 +7,7 @@ cd "$(dirname "$0")/.."
 source scripts/lib.sh
 
 install_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" "${WINDOWS_PACKAGE_PACKAGES[@]}"
+export_source_date_epoch
 cmake --preset mingw-release >/dev/null
 cmake --build --preset mingw-release --target windows_packages
 ls -l build/mingw-release/package/quorvel-*-setup.exe build/mingw-release/package/quorvel-*-win64.zip

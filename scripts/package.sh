@@ -8,6 +8,7 @@ cd "$(dirname "$0")/.."
 source scripts/lib.sh
 
 install_packages "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
+export_source_date_epoch
 cmake --preset release >/dev/null
 cmake --build --preset release
 rm -rf build/release/package
