@@ -21,11 +21,9 @@ AboutWindow::AboutWindow(HINSTANCE instance, HWND owner, frmAbout& handlers) : h
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   Create(windowClass, kExStyle, kStyle, owner, nullptr, true);
-  UINT dpi = GetDpiForWindow(hwnd());
-  controls_ = std::make_unique<Controls>(hwnd(), kAboutControls, dpi);
-  ok_ = (*controls_)["cmdOK"];
-  Place(dpi);
-  focus_ = ok_;
+  BuildControls(kAboutControls, "cmdOK");
+  ok_ = control("cmdOK");
+  Place(GetDpiForWindow(hwnd()));
 }
 
 void AboutWindow::Place(UINT dpi) {
@@ -44,10 +42,10 @@ void AboutWindow::SetText(AboutText which, std::string_view text) {
       SetWindowText(hwnd(), text);
       break;
     case AboutText::Title:
-      SetWindowText((*controls_)["lblTitle"], text);
+      SetWindowText(control("lblTitle"), text);
       break;
     case AboutText::Version:
-      SetWindowText((*controls_)["lblVersion"], text);
+      SetWindowText(control("lblVersion"), text);
       break;
   }
 }
@@ -74,43 +72,9 @@ LRESULT AboutWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       handlers_.Unload();  // this window is gone afterwards
       return 0;
-    case WM_ACTIVATE:
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        HWND focused = GetFocus();
-        if (focused && IsChild(hwnd(), focused))
-          focus_ = focused;
-      } else if (focus_) {
-        SetFocus(focus_);
-        return 0;
-      }
-      break;
-    case WM_SETFOCUS:
-      if (focus_)
-        SetFocus(focus_);
-      return 0;
-    case WM_CTLCOLORSTATIC:
-      if (!controls_)
-        break;
-      return reinterpret_cast<LRESULT>(
-          controls_->ColourStatic(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)));
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(hwnd(), &paint);
-      if (controls_)
-        controls_->PaintLines(dc);
-      EndPaint(hwnd(), &paint);
-      return 0;
-    }
-    case WM_DPICHANGED: {
-      if (controls_)
-        controls_->Layout(HIWORD(wParam));
-      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top,
-                   suggested->right - suggested->left, suggested->bottom - suggested->top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
-      return 0;
-    }
   }
+  if (auto handled = HandleForm(message, wParam, lParam))
+    return *handled;
   return DefWindowProcW(hwnd(), message, wParam, lParam);
 }
 

@@ -11,12 +11,11 @@
 #include <memory>
 
 #include "ui/about_window.h"
-#include "ui/win32/controls.h"
-#include "ui/win32/window.h"
+#include "ui/win32/form_window.h"
 
 namespace quorvel::ui::win32 {
 
-class AboutWindow final : public Window, public AboutView {
+class AboutWindow final : public FormWindow, public AboutView {
  public:
   // Builds the window hidden, its client area at its fixed place on the
   // screen, with the focus on OK.
@@ -30,9 +29,7 @@ class AboutWindow final : public Window, public AboutView {
   void Place(UINT dpi);
 
   frmAbout& handlers_;
-  std::unique_ptr<Controls> controls_;
   HWND ok_ = nullptr;
-  HWND focus_ = nullptr;
 };
 
 }  // namespace quorvel::ui::win32

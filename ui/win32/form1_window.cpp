@@ -47,20 +47,19 @@ Form1Window::Form1Window(HINSTANCE instance, Desktop& desktop)
   ACCEL f1{FVIRTKEY, VK_F1, kHelpCommand};
   accelerators_ = CreateAcceleratorTableW(&f1, 1);
 
-  UINT dpi = GetDpiForWindow(hwnd());
-  controls_ = std::make_unique<Controls>(hwnd(), kForm1Controls, dpi);
-  focal_ = (*controls_)["iFocal"];
-  aperture_ = (*controls_)["iAperature"];
-  result_ = (*controls_)["iHyper"];
+  BuildControls(kForm1Controls, "iFocal");
+  focal_ = control("iFocal");
+  aperture_ = control("iAperature");
+  result_ = control("iHyper");
   for (const ControlRow& row : kForm1Controls) {
     if (!row.names.empty())
-      names_.Set((*controls_)[row.names], Trimmed(row.caption));
+      names_.Set(control(row.names), Trimmed(row.caption));
   }
   names_.Set(result_, ResultAccessibleName({}));
   names_.StartIfScreenReader();
+  UINT dpi = GetDpiForWindow(hwnd());
   FitClientArea(dpi);
   SetIcons(dpi);
-  focus_ = focal_;
 }
 
 void Form1Window::SetIcons(UINT dpi) {
@@ -106,9 +105,9 @@ void Form1Window::SetResult(std::string_view caption, std::string_view accessibl
 }
 
 void Form1Window::FocusAndSelect(Box box) {
-  focus_ = box == Box::Aperture ? aperture_ : focal_;
-  SetFocus(focus_);
-  SendMessageW(focus_, EM_SETSEL, 0, -1);
+  HWND target = box == Box::Aperture ? aperture_ : focal_;
+  Focus(target);
+  SendMessageW(target, EM_SETSEL, 0, -1);
 }
 
 std::unique_ptr<AboutView> Form1Window::LoadAboutWindow(frmAbout& handlers) {
@@ -122,9 +121,9 @@ std::unique_ptr<AboutView> Form1Window::LoadAboutWindow(frmAbout& handlers) {
 void Form1Window::Command(int id) {
   if (id == kContactCommand) {
     handlers_.Contact_Click();
-  } else if (id == GetDlgCtrlID((*controls_)["cCalculate"])) {
+  } else if (id == GetDlgCtrlID(control("cCalculate"))) {
     handlers_.cCalculate_Click();
-  } else if (id == GetDlgCtrlID((*controls_)["cBye"])) {
+  } else if (id == GetDlgCtrlID(control("cBye"))) {
     handlers_.cBye_Click();
   }
   // The help item, and the Enter and Esc that the dialog keys turn into
@@ -146,38 +145,14 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == SPI_SETSCREENREADER)
         names_.StartIfScreenReader();
       break;
-    case WM_ACTIVATE:
-      // A plain window does not keep its focused control as a dialog does.
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        HWND focused = GetFocus();
-        if (focused && IsChild(hwnd(), focused))
-          focus_ = focused;
-      } else if (focus_) {
-        SetFocus(focus_);
-        return 0;
-      }
-      break;
-    case WM_SETFOCUS:
-      if (focus_)
-        SetFocus(focus_);
-      return 0;
-    case WM_CTLCOLORSTATIC:
-      if (!controls_)
-        break;
-      return reinterpret_cast<LRESULT>(
-          controls_->ColourStatic(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)));
-    case WM_DPICHANGED: {
-      if (controls_)
-        controls_->Layout(HIWORD(wParam));
-      SetIcons(HIWORD(wParam));
-      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top,
-                   suggested->right - suggested->left, suggested->bottom - suggested->top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
-      return 0;
-    }
   }
+  if (auto handled = HandleForm(message, wParam, lParam))
+    return *handled;
   return DefWindowProcW(hwnd(), message, wParam, lParam);
+}
+
+void Form1Window::DpiChanged(UINT dpi) {
+  SetIcons(dpi);
 }
 
 }  // namespace quorvel::ui::win32

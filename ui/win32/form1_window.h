@@ -12,12 +12,11 @@
 #include "app/desktop.h"
 #include "ui/form1.h"
 #include "ui/win32/accessibility.h"
-#include "ui/win32/controls.h"
-#include "ui/win32/window.h"
+#include "ui/win32/form_window.h"
 
 namespace quorvel::ui::win32 {
 
-class Form1Window final : public Window, public Form1View, public AboutLoader {
+class Form1Window final : public FormWindow, public Form1View, public AboutLoader {
  public:
   // Builds the window, hidden, at the system's default position, with the
   // client area of the table below its menu bar.
@@ -34,6 +33,7 @@ class Form1Window final : public Window, public Form1View, public AboutLoader {
 
  private:
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void DpiChanged(UINT dpi) override;
   void Command(int id);
   void FitClientArea(UINT dpi);
   void SetIcons(UINT dpi);
@@ -43,12 +43,9 @@ class Form1Window final : public Window, public Form1View, public AboutLoader {
   // Owns the About window without showing: an owned window stays out of the
   // task bar, and this owner is not the main window, so About is not tied to it.
   HWND aboutOwner_ = nullptr;
-  std::unique_ptr<Controls> controls_;
   HWND focal_ = nullptr;
   HWND aperture_ = nullptr;
   HWND result_ = nullptr;
-  // The control that has the focus when the window is active again.
-  HWND focus_ = nullptr;
   AccessibleNames names_;
   Form1 handlers_;
 };

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+#include "ui/win32/form_window.h"
+
+namespace quorvel::ui::win32 {
+
+void FormWindow::BuildControls(std::span<const ControlRow> table, std::string_view first) {
+  controls_ = std::make_unique<Controls>(hwnd(), table, GetDpiForWindow(hwnd()));
+  focus_ = control(first);
+}
+
+void FormWindow::Focus(HWND target) {
+  focus_ = target;
+  SetFocus(target);
+}
+
+std::optional<LRESULT> FormWindow::HandleForm(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ACTIVATE:
+      // A plain window does not keep its focused control as a dialog does.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focused = GetFocus();
+        if (focused && IsChild(hwnd(), focused))
+          focus_ = focused;
+        return std::nullopt;
+      }
+      if (!focus_)
+        return std::nullopt;
+      SetFocus(focus_);
+      return 0;
+    case WM_SETFOCUS:
+      if (focus_)
+        SetFocus(focus_);
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      if (!controls_)
+        return std::nullopt;
+      return reinterpret_cast<LRESULT>(
+          controls_->ColourStatic(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)));
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(hwnd(), &paint);
+      if (controls_)
+        controls_->PaintLines(dc);
+      EndPaint(hwnd(), &paint);
+      return 0;
+    }
+    case WM_DPICHANGED: {
+      UINT dpi = HIWORD(wParam);
+      if (controls_)
+        controls_->Layout(dpi);
+      DpiChanged(dpi);
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace quorvel::ui::win32
