@@ -23,6 +23,8 @@ AboutWindow::AboutWindow(HINSTANCE instance, HWND owner, frmAbout& handlers) : h
   Create(windowClass, kExStyle, kStyle, owner, nullptr, true);
   BuildControls(kAboutControls, "cmdOK");
   ok_ = control("cmdOK");
+  title_ = control("lblTitle");
+  version_ = control("lblVersion");
   Place(GetDpiForWindow(hwnd()));
 }
 
@@ -42,10 +44,10 @@ void AboutWindow::SetText(AboutText which, std::string_view text) {
       SetWindowText(hwnd(), text);
       break;
     case AboutText::Title:
-      SetWindowText(control("lblTitle"), text);
+      SetWindowText(title_, text);
       break;
     case AboutText::Version:
-      SetWindowText(control("lblVersion"), text);
+      SetWindowText(version_, text);
       break;
   }
 }

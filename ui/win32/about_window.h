@@ -30,6 +30,8 @@ class AboutWindow final : public FormWindow, public AboutView {
 
   frmAbout& handlers_;
   HWND ok_ = nullptr;
+  HWND title_ = nullptr;
+  HWND version_ = nullptr;
 };
 
 }  // namespace quorvel::ui::win32

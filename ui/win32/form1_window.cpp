@@ -51,6 +51,8 @@ Form1Window::Form1Window(HINSTANCE instance, Desktop& desktop)
   focal_ = control("iFocal");
   aperture_ = control("iAperature");
   result_ = control("iHyper");
+  calculateId_ = GetDlgCtrlID(control("cCalculate"));
+  byeId_ = GetDlgCtrlID(control("cBye"));
   for (const ControlRow& row : kForm1Controls) {
     if (!row.names.empty())
       names_.Set(control(row.names), Trimmed(row.caption));
@@ -121,9 +123,9 @@ std::unique_ptr<AboutView> Form1Window::LoadAboutWindow(frmAbout& handlers) {
 void Form1Window::Command(int id) {
   if (id == kContactCommand) {
     handlers_.Contact_Click();
-  } else if (id == GetDlgCtrlID(control("cCalculate"))) {
+  } else if (id == calculateId_) {
     handlers_.cCalculate_Click();
-  } else if (id == GetDlgCtrlID(control("cBye"))) {
+  } else if (id == byeId_) {
     handlers_.cBye_Click();
   }
   // The help item, and the Enter and Esc that the dialog keys turn into

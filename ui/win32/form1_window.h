@@ -46,6 +46,8 @@ class Form1Window final : public FormWindow, public Form1View, public AboutLoade
   HWND focal_ = nullptr;
   HWND aperture_ = nullptr;
   HWND result_ = nullptr;
+  int calculateId_ = 0;
+  int byeId_ = 0;
   AccessibleNames names_;
   Form1 handlers_;
 };
