@@ -20,7 +20,7 @@ AboutWindow::AboutWindow(HINSTANCE instance, HWND owner, frmAbout& handlers) : h
   windowClass.lpszClassName = kAboutClass;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  Create(windowClass, kExStyle, kStyle, owner, nullptr, true);
+  Create(windowClass, kExStyle, kStyle, owner, nullptr);
   BuildControls(kAboutControls, "cmdOK");
   ok_ = control("cmdOK");
   title_ = control("lblTitle");

@@ -41,7 +41,7 @@ Form1Window::Form1Window(HINSTANCE instance, Desktop& desktop)
   windowClass.lpszClassName = kForm1Class;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  Create(windowClass, kExStyle, kStyle, nullptr, MakeMenu(), true);
+  Create(windowClass, kExStyle, kStyle, nullptr, MakeMenu());
   SetWindowText(hwnd(), kForm1Window.caption);
 
   ACCEL f1{FVIRTKEY, VK_F1, kHelpCommand};

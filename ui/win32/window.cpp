@@ -4,15 +4,9 @@
 namespace quorvel::ui::win32 {
 namespace {
 
-// The run's state: the counted windows that are open, and whether it ends.
+// The run's state: the program's windows that are open, and whether it ends.
 int openWindows = 0;
 bool ending = false;
-
-// A window's object and whether it is counted, kept in GWLP_USERDATA.
-struct Link {
-  Window* object;
-  bool counted;
-};
 
 BOOL CALLBACK HideWindow(HWND window, LPARAM) {
   ShowWindow(window, SW_HIDE);
@@ -22,17 +16,15 @@ BOOL CALLBACK HideWindow(HWND window, LPARAM) {
 }  // namespace
 
 Window::~Window() {
-  if (hwnd_ && IsWindow(hwnd_)) {
+  if (hwnd_) {
     // Detached first: the messages of its destruction find no object.
-    auto* link = reinterpret_cast<Link*>(GetWindowLongPtrW(hwnd_, GWLP_USERDATA));
-    if (link)
-      link->object = nullptr;
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
   }
 }
 
 void Window::Create(const WNDCLASSEXW& windowClass, DWORD exStyle, DWORD style, HWND owner,
-                    HMENU menu, bool counted) {
+                    HMENU menu) {
   WNDCLASSEXW registered{};
   if (!GetClassInfoExW(windowClass.hInstance, windowClass.lpszClassName, &registered)) {
     WNDCLASSEXW copy = windowClass;
@@ -40,35 +32,27 @@ void Window::Create(const WNDCLASSEXW& windowClass, DWORD exStyle, DWORD style, 
     copy.lpfnWndProc = &Window::Procedure;
     RegisterClassExW(&copy);
   }
-  auto* link = new Link{this, counted};
-  hwnd_ =
-      CreateWindowExW(exStyle, windowClass.lpszClassName, L"", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                      CW_USEDEFAULT, CW_USEDEFAULT, owner, menu, windowClass.hInstance, link);
-  if (!hwnd_)
-    delete link;
+  CreateWindowExW(exStyle, windowClass.lpszClassName, L"", style, CW_USEDEFAULT, CW_USEDEFAULT,
+                  CW_USEDEFAULT, CW_USEDEFAULT, owner, menu, windowClass.hInstance, this);
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* link = static_cast<Link*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(link));
-    link->object->hwnd_ = hwnd;
-    if (link->counted)
-      ++openWindows;
+    auto* made = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(made));
+    made->hwnd_ = hwnd;
+    ++openWindows;
   }
-  auto* link = reinterpret_cast<Link*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (message == WM_NCDESTROY && link) {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    if (link->object)
-      link->object->hwnd_ = nullptr;
-    bool counted = link->counted;
-    delete link;
-    if (counted && --openWindows == 0 && !ending)
+  auto* object = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (message == WM_NCDESTROY) {
+    if (object)
+      object->hwnd_ = nullptr;
+    if (--openWindows == 0 && !ending)
       PostQuitMessage(0);
     return DefWindowProcW(hwnd, message, wParam, lParam);
   }
-  if (link && link->object && !ending)
-    return link->object->Handle(message, wParam, lParam);
+  if (object && !ending)
+    return object->Handle(message, wParam, lParam);
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 

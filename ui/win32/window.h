@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 //
-// The Win32 side of a top-level window: a window procedure that reaches its
-// C++ object, and the count of the program's open windows, whose last one
-// closing ends the run.
+// The Win32 side of the program's top-level windows: a window procedure that
+// reaches the window's C++ object, and the count of the open windows, whose
+// last one closing ends the run.
 #pragma once
 
 #include <windows.h>
@@ -20,11 +20,9 @@ class Window {
   HWND hwnd() const { return hwnd_; }
 
  protected:
-  // Registers `className` with this class's procedure the first time, then
-  // creates the window, hidden. A counted window ends the run when it is the
-  // last counted one to be destroyed.
-  void Create(const WNDCLASSEXW& windowClass, DWORD exStyle, DWORD style, HWND owner, HMENU menu,
-              bool counted);
+  // Registers the window class with this class's procedure the first time,
+  // then creates the window, hidden.
+  void Create(const WNDCLASSEXW& windowClass, DWORD exStyle, DWORD style, HWND owner, HMENU menu);
 
   // Handles a message; what it does not handle goes to DefWindowProcW. The
   // object may be destroyed inside, and then must not be touched after.
