@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The program's entry: it creates the main window, shows it, and runs the
-// event loop. Nothing else happens at start-up.
+// The program's entry on Linux and other systems with Qt (main_win.cpp is the
+// Windows one): it creates the main window, shows it, and runs the event
+// loop. Nothing else happens at start-up.
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -12,22 +13,16 @@
 
 namespace {
 
-// True where a window system can be reached: always on Windows, elsewhere
-// when a Qt platform is named or an X11 or Wayland display is set.
+// True when a Qt platform is named or an X11 or Wayland display is set.
 bool DisplayAvailable() {
-#ifdef _WIN32
-  return true;
-#else
   for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
     const char* value = std::getenv(variable);
     if (value != nullptr && *value != '\0')
       return true;
   }
   return false;
-#endif
 }
 
-#ifndef _WIN32
 // The value of an environment variable, or "" when it is not set.
 std::string Variable(const char* name) {
   const char* value = std::getenv(name);
@@ -57,7 +52,6 @@ void ReportUnreachableDisplay(QtMsgType type, const QMessageLogContext& context,
   std::fflush(stderr);
   std::_Exit(1);
 }
-#endif
 
 }  // namespace
 
@@ -70,13 +64,9 @@ int main(int argc, char** argv) {
         stderr);
     return 1;
   }
-#ifndef _WIN32
   qtHandler = qInstallMessageHandler(ReportUnreachableDisplay);
-#endif
   QApplication application(argc, argv);
-#ifndef _WIN32
   qInstallMessageHandler(qtHandler);
-#endif
   QApplication::setApplicationName(QStringLiteral("Quorvel"));
   QApplication::setDesktopFileName(QStringLiteral("quorvel"));
   quorvel::ui::qt::ApplyClassicLook();
