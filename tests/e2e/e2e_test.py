@@ -102,6 +102,17 @@ class Program:
                                 capture_output=True, text=True, timeout=TIMEOUT)
         return result.stdout
 
+    def visible_windows(self):
+        found = self.xdotool("search", "--onlyvisible", "--pid", str(self.process.pid))
+        return len(found.split()) if found else 0
+
+    def open_about(self):
+        """Help > About with the keyboard, once the menu is really open."""
+        before = self.visible_windows()
+        self.keys("alt+h")
+        wait_for("the Help menu to open", lambda: self.visible_windows() > before)
+        self.keys("Down", "Return")
+
     def keys(self, *keys):
         self.xdotool("key", "--clearmodifiers", *keys)
 
@@ -172,8 +183,7 @@ def run(executable):
             check(program.process.poll() is None, "35 mm at f/2.8 gives 4.78 ft. after the error")
 
             # About, from the menu with the keyboard.
-            program.keys("alt+h")
-            program.keys("Down", "Return")
+            program.open_about()
             about = wait_for("the About window", lambda: program.window("About Quorvel"))
             check(wait_for("the title", lambda: label_text(about, "Quorvel") == "Quorvel"),
                   "About shows the title Quorvel")
@@ -190,8 +200,7 @@ def run(executable):
 
             # Exit with the About window open ends the program and both windows.
             program.focus("Morlith")
-            program.keys("alt+h")
-            program.keys("Down", "Return")
+            program.open_about()
             wait_for("About again", lambda: program.window("About Quorvel"))
             program.focus("Morlith")
             program.keys("alt+x")
