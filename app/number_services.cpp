@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -173,67 +172,6 @@ double ToNumber(std::string_view text, const NumberFormat& format) {
 
 namespace {
 
-// ---- Exact decimal rounding of a double ----
-//
-// A finite double is m * 2^e with an integer m below 2^53. Multiplying m by a
-// power of ten in 128-bit integers and shifting right by -e gives the exact
-// digits and the exact remainder, so rounding needs no floating point at all.
-
-constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
-  std::array<std::uint64_t, 20> powers{};
-  std::uint64_t power = 1;
-  for (auto& p : powers) {
-    p = power;
-    power *= 10;
-  }
-  return powers;
-}();
-
-enum class Ties { AwayFromZero, ToEven };
-
-// Rounds magnitude * 10^power (0 <= power <= 19) to an integer. Returns false
-// when the result does not fit in 64 bits, or where 128-bit integers are missing.
-bool ScaleAndRound(double magnitude, int power, Ties ties, std::uint64_t& rounded) {
-#ifdef __SIZEOF_INT128__
-  __extension__ typedef unsigned __int128 U128;
-  auto bits = std::bit_cast<std::uint64_t>(magnitude);
-  auto biased = static_cast<int>(bits >> 52);
-  std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
-  int exponent = -1074;
-  if (biased != 0) {
-    mantissa |= std::uint64_t{1} << 52;
-    exponent = biased - 1075;
-  }
-  // Below 2^117: 2^53 times 10^19.
-  U128 scaled = U128{mantissa} * kPowersOfTen[static_cast<std::size_t>(power)];
-  if (exponent >= 0) {
-    if (exponent > 10 || (scaled << exponent) >> 64 != 0)
-      return false;
-    rounded = static_cast<std::uint64_t>(scaled << exponent);
-    return true;
-  }
-  int shift = -exponent;
-  if (shift >= 118) {  // less than half a unit
-    rounded = 0;
-    return true;
-  }
-  U128 quotient = scaled >> shift;
-  U128 remainder = scaled - (quotient << shift);
-  U128 half = U128{1} << (shift - 1);
-  if (remainder > half ||
-      (remainder == half && (ties == Ties::AwayFromZero || (quotient & 1) != 0))) {
-    ++quotient;
-  }
-  if (quotient >> 64 != 0)
-    return false;
-  rounded = static_cast<std::uint64_t>(quotient);
-  return true;
-#else
-  (void)magnitude, (void)power, (void)ties, (void)rounded;
-  return false;
-#endif
-}
-
 // ---- FormatValue ----
 
 // Room for the longest fixed text of a double: 309 integer digits, a point and
@@ -275,23 +213,12 @@ struct FixedDigits {
 // plain digits into buffer; the integer part has no leading zeros.
 FixedDigits WriteFixed(double magnitude, int decimals, std::array<char, kFixedRoom>& buffer) {
   char* first = buffer.data() + kFrontRoom;
-  char* bufferEnd = buffer.data() + buffer.size();
-  auto places = static_cast<std::size_t>(decimals);
-  std::uint64_t units = 0;
-  if (ScaleAndRound(magnitude, decimals, Ties::AwayFromZero, units)) {
-    std::uint64_t scale = kPowersOfTen[places];
-    char* point = std::to_chars(first, bufferEnd, units / scale).ptr;
-    std::uint64_t fraction = units % scale;
-    for (std::size_t i = places; i-- > 0; fraction /= 10)
-      point[i] = static_cast<char>('0' + fraction % 10);
-    return {{first, static_cast<std::size_t>(point - first)}, {point, places}};
-  }
-  // Large values: std::to_chars rounds exact halves to even, so a half is
-  // written with one digit more (exact, as a half has decimals + 1 places)
-  // and rounded up on the text.
+  // std::to_chars rounds exact halves to even, so a half is written with one
+  // digit more (exact, as a half has decimals + 1 places) and rounded up on
+  // the text.
   bool half = IsExactHalf(magnitude, decimals);
-  char* last = std::to_chars(first, bufferEnd, magnitude, std::chars_format::fixed,
-                             half ? decimals + 1 : decimals)
+  char* last = std::to_chars(first, buffer.data() + buffer.size(), magnitude,
+                             std::chars_format::fixed, half ? decimals + 1 : decimals)
                    .ptr;
   if (half) {
     last -= decimals == 0 ? 2 : 1;
@@ -353,51 +280,11 @@ struct Significant {
   int exponent = 0;
 };
 
-// Rounds a finite, non-zero magnitude to 15 significant digits; exact ties
-// (possible only in the 16th digit) go to the even digit.
+// Rounds a finite, non-zero magnitude to 15 significant digits; std::to_chars
+// rounds exactly, and sends exact ties (possible only in the 16th digit) to
+// the even digit.
 Significant RoundToSignificant(double magnitude) {
   Significant s;
-  // The exact route covers every magnitude whose scaled digits fit in 64 bits:
-  // 10^14 <= magnitude * 10^(14 - exponent) < 10^15.
-  if (magnitude >= 1e-5 && magnitude < 1e15) {
-    // A first guess of the power of ten; the loop below corrects it by one
-    // where the guess was off at a boundary.
-    int exponent = 0;
-    if (magnitude >= 1.0) {
-      while (exponent < 14 &&
-             magnitude >=
-                 static_cast<double>(kPowersOfTen[static_cast<std::size_t>(exponent + 1)])) {
-        ++exponent;
-      }
-    } else {
-      while (exponent > -5 &&
-             magnitude * static_cast<double>(kPowersOfTen[static_cast<std::size_t>(1 - exponent)]) <
-                 10.0) {
-        --exponent;
-      }
-    }
-    for (int attempt = 0; attempt < 3; ++attempt) {
-      std::uint64_t units = 0;
-      int power = kSignificantDigits - 1 - exponent;
-      if (power < 0 || power > 19 || !ScaleAndRound(magnitude, power, Ties::ToEven, units))
-        break;
-      if (units >= kPowersOfTen[kSignificantDigits] && units != kPowersOfTen[kSignificantDigits]) {
-        ++exponent;
-      } else if (units < kPowersOfTen[kSignificantDigits - 1]) {
-        --exponent;
-      } else {
-        if (units == kPowersOfTen[kSignificantDigits]) {  // rounded up to the next power
-          units /= 10;
-          ++exponent;
-        }
-        s.count = static_cast<std::size_t>(
-            std::to_chars(s.digits.data(), s.digits.data() + s.digits.size(), units).ptr -
-            s.digits.data());
-        s.exponent = exponent;
-        return s;
-      }
-    }
-  }
   // d.dddddddddddddde+ddd
   std::array<char, 32> scientific;
   char* end = std::to_chars(scientific.data(), scientific.data() + scientific.size(), magnitude,
@@ -464,26 +351,6 @@ std::string NumberToText(double value) {
 
 std::string NumberToText(std::string_view text, const NumberFormat& format) {
   return NumberToText(ToNumber(text, format));
-}
-
-std::string FormatValue(double value, const NumberFormat& format) {
-  if (!std::isfinite(value))
-    return FormatValue(value, DigitPattern{"0"}, format);
-  if (value == 0.0)
-    return "0";
-  std::array<char, kTextRoom> buffer;
-  std::string_view written(
-      buffer.data(),
-      static_cast<std::size_t>(WriteNumberText(value, buffer.data()) - buffer.data()));
-  if (written.front() == ' ')
-    written.remove_prefix(1);
-  std::size_t point = written.find('.');
-  if (point == std::string_view::npos)
-    return std::string(written);
-  std::string text(written.substr(0, point));
-  text.append(format.decimal);
-  text.append(written.substr(point + 1));
-  return text;
 }
 
 double Divide(double dividend, double divisor) {

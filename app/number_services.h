@@ -69,10 +69,6 @@ double ToNumber(std::string_view text, const NumberFormat& format = UserNumberFo
 std::string FormatValue(double value, const DigitPattern& pattern,
                         const NumberFormat& format = UserNumberFormat());
 
-// Writes `value` without a pattern: as NumberToText, with the separator of
-// `format`, a minus sign for a negative value and no leading blank.
-std::string FormatValue(double value, const NumberFormat& format = UserNumberFormat());
-
 // Writes `value` rounded to 15 significant digits with "." as the separator:
 // a leading blank unless negative (then "-"), no trailing zeros after the
 // point, no point for a whole number, a zero before the point below 1
