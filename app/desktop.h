@@ -4,8 +4,8 @@
 // windows can be tested without a modal box ever blocking a test:
 //
 //   Desktop            what the window system must provide (message boxes,
-//                      ending the program); ui/ implements it with Qt, the
-//                      tests with a recorder.
+//                      ending the program); each front end implements it
+//                      (ui/qt/, ui/win32/), the tests with a recorder.
 //   ShowMessage        a message with the application's title as caption.
 //   ReportError        the report of a CalcError that no handler trapped.
 #pragma once

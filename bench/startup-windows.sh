@@ -29,12 +29,8 @@ for ((i = 0; i < runs; i++)); do
   echo "bare $(measure "$bare")" >> "$results"
 done
 
-awk '
+awk "$AWK_MEDIAN"'
   { ms[$1, ++n[$1]] = $2 }
-  function median(v, count,   i, j, t) {
-    for (i = 1; i <= count; i++) for (j = i + 1; j <= count; j++) if (v[j] < v[i]) { t = v[i]; v[i] = v[j]; v[j] = t }
-    return count % 2 ? v[(count + 1) / 2] : (v[count / 2] + v[count / 2 + 1]) / 2
-  }
   END {
     count = n["quorvel"]
     for (i = 1; i <= count; i++) { q[i] = ms["quorvel", i]; b[i] = ms["bare", i]; r[i] = q[i] / b[i] }

@@ -26,16 +26,14 @@ for ((i = 0; i < runs; i++)); do
   echo "text $("$probe" build/bench/bench/quorvel_bare_window --text)" >> "$results"
 done
 
-awk '
+awk "$AWK_MEDIAN"'
   { ms[$1, ++n[$1]] = $2; anon[$1] += $3; rss[$1] += $4 }
-  function median(name,   count, i, j, t, v) {
-    count = n[name]
-    for (i = 1; i <= count; i++) v[i] = ms[name, i]
-    for (i = 1; i <= count; i++) for (j = i + 1; j <= count; j++) if (v[j] < v[i]) { t = v[i]; v[i] = v[j]; v[j] = t }
-    return count % 2 ? v[(count + 1) / 2] : (v[count / 2] + v[count / 2 + 1]) / 2
+  function median_of(name,   i, v) {
+    for (i = 1; i <= n[name]; i++) v[i] = ms[name, i]
+    return median(v, n[name])
   }
   END {
-    q = median("quorvel"); b = median("bare"); t = median("text")
+    q = median_of("quorvel"); b = median_of("bare"); t = median_of("text")
     printf "runs: %d each, taking turns\n", n["quorvel"]
     printf "quorvel: median %.1f ms to first draw, private resident %.0f KiB, resident %.0f KiB\n", q, anon["quorvel"] / n["quorvel"], rss["quorvel"] / n["quorvel"]
     printf "bare Qt: median %.1f ms to first draw, private resident %.0f KiB, resident %.0f KiB\n", b, anon["bare"] / n["bare"], rss["bare"] / n["bare"]

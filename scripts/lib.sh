@@ -3,7 +3,7 @@
 # helper that installs only what is missing.
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation)
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev locales
+TEST_PACKAGES=(libgtest-dev libgmock-dev locales
   xvfb xauth xdotool x11-utils python3-pyatspi at-spi2-core dbus dbus-bin fonts-dejavu-core)
 CI_PACKAGES=(clang clang-format libclang-rt-14-dev)
 PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream gzip)
@@ -90,3 +90,10 @@ export_source_date_epoch() {
   SOURCE_DATE_EPOCH="$(cmake -P cmake/SourceDateEpoch.cmake)"
   export SOURCE_DATE_EPOCH
 }
+
+# An awk function for the benchmarks: median(v, count) of v[1..count].
+AWK_MEDIAN='
+  function median(v, count,   i, j, t) {
+    for (i = 1; i <= count; i++) for (j = i + 1; j <= count; j++) if (v[j] < v[i]) { t = v[i]; v[i] = v[j]; v[j] = t }
+    return count % 2 ? v[(count + 1) / 2] : (v[count / 2] + v[count / 2 + 1]) / 2
+  }'

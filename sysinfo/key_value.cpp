@@ -5,8 +5,6 @@
 #include <string_view>
 #include <utility>
 
-#include "sysinfo/ansi_text.h"
-
 namespace quorvel::sysinfo {
 namespace {
 

@@ -4,10 +4,9 @@
 // Windows registry functions it is written against, with their status codes.
 //
 //   Registry          open a key, query a value, close a key
-//   MemoryRegistry    an in-memory store with the same semantics, for
-//                     platforms without a registry and for the tests
-//   SystemRegistry    the platform's registry: advapi32 on Windows, an
-//                     empty MemoryRegistry on POSIX, which has none
+//   SystemRegistry    the platform's registry: advapi32 on Windows; on POSIX,
+//                     which has none, a registry that finds no key
+//   AnsiToText        string data as the registry gives it, as UTF-8 text
 //
 // Texts (key paths, value names) are the program's UTF-8; the Windows backend
 // converts them to the ANSI code page. Value data comes back as the raw bytes.
@@ -15,8 +14,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace quorvel::sysinfo {
 
@@ -65,5 +66,10 @@ class Registry {
 
 // The platform's registry, made on first use.
 Registry& SystemRegistry();
+
+// String data read from the system's registry, in the ANSI code page, as
+// UTF-8 text; nothing when the bytes are not valid there. Unchanged where the
+// platform has no such code page.
+std::optional<std::string> AnsiToText(std::string_view ansi);
 
 }  // namespace quorvel::sysinfo

@@ -4,11 +4,18 @@
 
 #include <optional>
 
-#include "sysinfo/ansi_text.h"
+#include "app/win_text.h"
 #include "sysinfo/registry.h"
 
 namespace quorvel::sysinfo {
 namespace {
+
+// UTF-8 text in the ANSI code page, for the "A" functions; nothing when the
+// code page cannot hold it exactly (a look-alike could name another key).
+std::optional<std::string> TextToAnsi(std::string_view text) {
+  std::optional<std::wstring> wide = win::Widen(text);
+  return wide ? win::Narrow(*wide, CP_ACP) : std::nullopt;
+}
 
 HKEY ToHandle(RegKey key) {
   return reinterpret_cast<HKEY>(key);
@@ -55,6 +62,11 @@ class WindowsRegistry final : public Registry {
 Registry& SystemRegistry() {
   static WindowsRegistry registry;
   return registry;
+}
+
+std::optional<std::string> AnsiToText(std::string_view ansi) {
+  std::optional<std::wstring> wide = win::Widen(ansi, CP_ACP);
+  return wide ? win::Narrow(*wide) : std::nullopt;
 }
 
 }  // namespace quorvel::sysinfo

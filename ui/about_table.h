@@ -14,8 +14,7 @@ inline constexpr WindowLayout kAboutWindow{
 
 // Where the top-left corner of the client area is placed on the screen, each
 // time the window loads.
-inline constexpr int kAboutLeft = 2340;
-inline constexpr int kAboutTop = 1935;
+inline constexpr ScreenPlace kAboutPlace{.left = 2340, .top = 1935};
 
 inline constexpr std::string_view kAboutDescription =
     "This application calculates the hyperfocal distance for your lens, based on the lens' focal "

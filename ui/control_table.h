@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 //
 // Declarative control tables. Each window's fixed geometry is written once, as
-// a table of ControlRow rows in twips (1/1440 inch), and built into widgets by
-// BuildControls (form_builder.h), which scales by the screen's DPI.
+// a table of ControlRow rows in twips (1/1440 inch), and built into controls
+// by each front end, scaled by the screen's DPI (layout.h): BuildControls in
+// ui/qt/form_builder.h, Controls in ui/win32/controls.h.
 #pragma once
 
 #include <cstdint>
@@ -67,6 +68,12 @@ struct WindowLayout {
   std::string_view caption;
   int clientWidth;
   int clientHeight;
+};
+
+// A place on the screen in twips, from its top-left corner.
+struct ScreenPlace {
+  int left = 0;
+  int top = 0;
 };
 
 }  // namespace quorvel::ui

@@ -8,8 +8,8 @@
 //   cBye_Click ────────> Desktop::EndProgram (app/)
 //   Contact_Click ─────> frmAbout (created on first use, then kept)
 //
-// Every handler runs under the guard (handler_guard.h): a CalcError is
-// reported and the handler abandoned; the program goes on.
+// Calculate and About run under the guard (handler_guard.h): a CalcError is
+// reported and the handler abandoned; the program goes on. Exit raises none.
 #pragma once
 
 #include <memory>
@@ -17,7 +17,7 @@
 #include <string_view>
 
 #include "app/desktop.h"
-#include "ui/about_window.h"
+#include "ui/frm_about.h"
 #include "ui/views.h"
 
 namespace quorvel::ui {

@@ -46,6 +46,13 @@ PixelRect ClientPixels(const WindowLayout& window, double dpi) {
   return {0, 0, TwipsToPixels(window.clientWidth, dpi), TwipsToPixels(window.clientHeight, dpi)};
 }
 
+PixelRect ClientPixels(const WindowLayout& window, const ScreenPlace& place, double dpi) {
+  PixelRect client = ClientPixels(window, dpi);
+  client.left = TwipsToPixels(place.left, dpi);
+  client.top = TwipsToPixels(place.top, dpi);
+  return client;
+}
+
 int FontPixels(double points, double dpi) {
   return static_cast<int>(std::lround(points * dpi / 72.0));
 }

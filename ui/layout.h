@@ -41,6 +41,10 @@ const ControlRow* FindRow(std::span<const ControlRow> table, std::string_view na
 // A window's client area in pixels.
 PixelRect ClientPixels(const WindowLayout& window, double dpi);
 
+// A window's client area in pixels, with its top-left corner at `place` on
+// the screen.
+PixelRect ClientPixels(const WindowLayout& window, const ScreenPlace& place, double dpi);
+
 // The height in pixels of a font of `points` at `dpi`.
 int FontPixels(double points, double dpi);
 

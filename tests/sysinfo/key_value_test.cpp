@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/calc_error.h"
-#include "sysinfo/memory_registry.h"
+#include "tests/support/memory_registry.h"
 #include "tests/support/throwing_registry.h"
 
 namespace quorvel::sysinfo {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "sysinfo/memory_registry.h"
 #include "tests/support/fake_programs.h"
+#include "tests/support/memory_registry.h"
 #include "tests/support/recording_desktop.h"
 #include "tests/support/throwing_registry.h"
 
@@ -116,6 +116,21 @@ TEST(StartSysInfoTest, AnErrorInsideALookupEndsInTheMessage) {
   EXPECT_EQ(desktop.messages[0].text, kUnavailableMessage);
   EXPECT_TRUE(programs.launched.empty());
 }
+
+#ifndef _WIN32
+TEST(StartSysInfoTest, WithoutARegistryTheToolIsUnavailable) {
+  std::string keyVal = "before";
+  EXPECT_FALSE(GetKeyValue(SystemRegistry(), kLocalMachine, kToolKey, kToolValue, keyVal));
+  EXPECT_EQ(keyVal, "");
+  FakePrograms programs;
+  programs.files.insert("C:\\Shared\\MSINFO32.EXE");
+  RecordingDesktop desktop;
+  StartSysInfo({SystemRegistry(), programs, programs, desktop});
+  EXPECT_TRUE(programs.launched.empty());
+  ASSERT_EQ(desktop.messages.size(), 1u);
+  EXPECT_EQ(desktop.messages[0].text, kUnavailableMessage);
+}
+#endif
 
 }  // namespace
 }  // namespace quorvel::sysinfo

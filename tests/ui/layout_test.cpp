@@ -34,6 +34,8 @@ TEST(LayoutTest, FrameChildrenMoveByTheFrameInClientCoordinates) {
   EXPECT_EQ(ToClientPixels(kForm1Controls, *exit, 96), ToPixels(*exit, 96));
   EXPECT_EQ(FindRow(kForm1Controls, "nothing"), nullptr);
   EXPECT_EQ(ClientPixels(kForm1Window, 96), (PixelRect{0, 0, 330, 234}));
+  EXPECT_EQ(ClientPixels(kAboutWindow, kAboutPlace, 96), (PixelRect{156, 129, 356, 194}));
+  EXPECT_EQ(ClientPixels(kAboutWindow, kAboutPlace, 144), (PixelRect{234, 194, 534, 291}));
 }
 
 TEST(LayoutTest, NeighboursStayFlushAtEveryDpi) {

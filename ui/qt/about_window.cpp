@@ -55,8 +55,7 @@ AboutWindow::AboutWindow(frmAbout& handlers, const QPixmap& picture)
   controls_ = BuildControls(dialog_, kAboutControls, dpi, picture);
   title_ = controls_.get<QLabel>("lblTitle");
   version_ = controls_.get<QLabel>("lblVersion");
-  QRect client = ToQRect(ClientPixels(kAboutWindow, dpi));
-  client.moveTo(TwipsToPixels(kAboutLeft, dpi), TwipsToPixels(kAboutTop, dpi));
+  QRect client = ToQRect(ClientPixels(kAboutWindow, kAboutPlace, dpi));
   dialog_->setFixedSize(client.size());
   dialog_->setGeometry(client);
 

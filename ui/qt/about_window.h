@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <string_view>
 
-#include "ui/about_window.h"
+#include "ui/frm_about.h"
 #include "ui/qt/form_builder.h"
 
 class QLabel;

@@ -20,8 +20,6 @@ class QLineEdit;
 namespace quorvel::ui::qt {
 
 class Form1Window final : public QMainWindow, public Form1View, public AboutLoader {
-  Q_OBJECT
-
  public:
   // Builds the window and its controls; nothing else happens at start-up.
   explicit Form1Window(Desktop& desktop, QWidget* parent = nullptr);

@@ -29,10 +29,8 @@ AboutWindow::AboutWindow(HINSTANCE instance, HWND owner, frmAbout& handlers) : h
 }
 
 void AboutWindow::Place(UINT dpi) {
-  RECT frame{TwipsToPixels(kAboutLeft, dpi), TwipsToPixels(kAboutTop, dpi), 0, 0};
-  PixelRect client = ClientPixels(kAboutWindow, dpi);
-  frame.right = frame.left + client.width;
-  frame.bottom = frame.top + client.height;
+  PixelRect client = ClientPixels(kAboutWindow, kAboutPlace, dpi);
+  RECT frame{client.left, client.top, client.left + client.width, client.top + client.height};
   AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
   SetWindowPos(hwnd(), nullptr, frame.left, frame.top, frame.right - frame.left,
                frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -10,7 +10,7 @@
 
 #include <memory>
 
-#include "ui/about_window.h"
+#include "ui/frm_about.h"
 #include "ui/win32/form_window.h"
 
 namespace quorvel::ui::win32 {

@@ -56,7 +56,8 @@ void AccessibleNames::StartIfScreenReader() {
 }
 
 void AccessibleNames::Start() {
-  if (started_)
+  // With nothing to name, COM is not worth loading.
+  if (started_ || names_.empty())
     return;
   started_ = true;
   const Com& com = LoadCom();

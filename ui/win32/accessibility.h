@@ -28,7 +28,8 @@ class AccessibleNames {
   // Starts annotating if a screen reader is running (at start-up, and when
   // the system says that one started).
   void StartIfScreenReader();
-  // Starts annotating: a client asked for the window's object.
+  // Starts annotating: a client asked for the window's object. With no
+  // name set yet, it waits for the next ask.
   void Start();
 
  private:

@@ -23,15 +23,6 @@ HMENU MakeMenu() {
   return bar;
 }
 
-// The name of the box a caption names, or of the caption itself: its text
-// without the blanks around it.
-std::string_view Trimmed(std::string_view text) {
-  std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos)
-    return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 }  // namespace
 
 Form1Window::Form1Window(HINSTANCE instance, Desktop& desktop)
@@ -53,12 +44,7 @@ Form1Window::Form1Window(HINSTANCE instance, Desktop& desktop)
   result_ = control("iHyper");
   calculateId_ = GetDlgCtrlID(control("cCalculate"));
   byeId_ = GetDlgCtrlID(control("cBye"));
-  for (const ControlRow& row : kForm1Controls) {
-    if (!row.names.empty())
-      names_.Set(control(row.names), Trimmed(row.caption));
-  }
-  names_.Set(result_, ResultAccessibleName({}));
-  names_.StartIfScreenReader();
+  names().Set(result_, ResultAccessibleName({}));
   UINT dpi = GetDpiForWindow(hwnd());
   FitClientArea(dpi);
   SetIcons(dpi);
@@ -103,7 +89,7 @@ std::string Form1Window::BoxText(Box box) const {
 
 void Form1Window::SetResult(std::string_view caption, std::string_view accessibleName) {
   SetWindowText(result_, caption);
-  names_.Set(result_, accessibleName);
+  names().Set(result_, accessibleName);
 }
 
 void Form1Window::FocusAndSelect(Box box) {
@@ -139,13 +125,6 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DESTROY:
       SetIcons(0);
-      break;
-    case WM_GETOBJECT:
-      names_.Start();
-      break;
-    case WM_SETTINGCHANGE:
-      if (wParam == SPI_SETSCREENREADER)
-        names_.StartIfScreenReader();
       break;
   }
   if (auto handled = HandleForm(message, wParam, lParam))

@@ -11,7 +11,6 @@
 
 #include "app/desktop.h"
 #include "ui/form1.h"
-#include "ui/win32/accessibility.h"
 #include "ui/win32/form_window.h"
 
 namespace quorvel::ui::win32 {
@@ -48,7 +47,6 @@ class Form1Window final : public FormWindow, public Form1View, public AboutLoade
   HWND result_ = nullptr;
   int calculateId_ = 0;
   int byeId_ = 0;
-  AccessibleNames names_;
   Form1 handlers_;
 };
 

@@ -2,10 +2,26 @@
 #include "ui/win32/form_window.h"
 
 namespace quorvel::ui::win32 {
+namespace {
+
+// The name a caption gives: its text without the blanks around it.
+std::string_view Trimmed(std::string_view text) {
+  std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos)
+    return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
 
 void FormWindow::BuildControls(std::span<const ControlRow> table, std::string_view first) {
   controls_ = std::make_unique<Controls>(hwnd(), table, GetDpiForWindow(hwnd()));
   focus_ = control(first);
+  for (const ControlRow& row : table) {
+    if (!row.names.empty())
+      names_.Set(control(row.names), Trimmed(row.caption));
+  }
+  names_.StartIfScreenReader();
 }
 
 void FormWindow::Focus(HWND target) {
@@ -31,6 +47,13 @@ std::optional<LRESULT> FormWindow::HandleForm(UINT message, WPARAM wParam, LPARA
       if (focus_)
         SetFocus(focus_);
       return 0;
+    case WM_GETOBJECT:
+      names_.Start();
+      return std::nullopt;
+    case WM_SETTINGCHANGE:
+      if (wParam == SPI_SETSCREENREADER)
+        names_.StartIfScreenReader();
+      return std::nullopt;
     case WM_CTLCOLORSTATIC:
       if (!controls_)
         return std::nullopt;

@@ -8,6 +8,7 @@
 #include <span>
 #include <string_view>
 
+#include "ui/win32/accessibility.h"
 #include "ui/win32/controls.h"
 #include "ui/win32/window.h"
 
@@ -15,15 +16,18 @@ namespace quorvel::ui::win32 {
 
 // A top-level window of controls built from a control table, as both of the
 // program's windows are. It keeps its focused control across activations as
-// a dialog does, colours its captions, paints its lines, and lays itself out
-// again when its DPI changes.
+// a dialog does, colours its captions, paints its lines, gives screen readers
+// the names its captions give, and lays itself out again when its DPI changes.
 class FormWindow : public Window {
  protected:
-  // Builds the controls of `table` at the window's DPI; the focus is to
-  // start on the control named `first`.
+  // Builds the controls of `table` at the window's DPI, each caption naming
+  // the control its row names; the focus is to start on the control named
+  // `first`.
   void BuildControls(std::span<const ControlRow> table, std::string_view first);
   // The control named `name`.
   HWND control(std::string_view name) const { return (*controls_)[name]; }
+  // The names screen readers announce for the controls.
+  AccessibleNames& names() { return names_; }
   // Puts the focus on `target` now, and whenever the window is active again.
   void Focus(HWND target);
 
@@ -35,6 +39,7 @@ class FormWindow : public Window {
  private:
   std::unique_ptr<Controls> controls_;
   HWND focus_ = nullptr;
+  AccessibleNames names_;
 };
 
 }  // namespace quorvel::ui::win32

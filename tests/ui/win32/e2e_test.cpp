@@ -283,9 +283,9 @@ TEST_P(QuorvelTest, TypedNumbersGiveTheWorkedResults) {
   ASSERT_TRUE(WaitFor([&] { return Focus() == Control("iAperature"); }));
   TypeText(L"2.8");
   PressKey('C', true);
-  EXPECT_TRUE(WaitFor([&] { return Text(Control("iHyper")) == L" 156.24 ft."; }))
-      << "got \"" << std::string(Text(Control("iHyper")).begin(), Text(Control("iHyper")).end())
-      << "\"";
+  EXPECT_TRUE(WaitFor([&] { return Text(Control("iHyper")) == L" 156.24 ft."; }));
+  std::wstring shown = Text(Control("iHyper"));
+  EXPECT_EQ(std::string(shown.begin(), shown.end()), " 156.24 ft.");
 
   const wchar_t* rows[][3] = {{L"50", L"8", L" 3.42 ft."},
                               {L"24", L"1.4", L" 4.5 ft."},
@@ -363,8 +363,8 @@ TEST_P(QuorvelTest, AboutIsOneWindowAndOkEnterAndEscCloseIt) {
 
   POINT origin{0, 0};
   ClientToScreen(about, &origin);
-  EXPECT_EQ(origin.x, TwipsToPixels(kAboutLeft, Dpi()));
-  EXPECT_EQ(origin.y, TwipsToPixels(kAboutTop, Dpi()));
+  EXPECT_EQ(origin.x, ClientPixels(kAboutWindow, kAboutPlace, Dpi()).left);
+  EXPECT_EQ(origin.y, ClientPixels(kAboutWindow, kAboutPlace, Dpi()).top);
   RECT client;
   GetClientRect(about, &client);
   EXPECT_EQ(client.right, ClientPixels(kAboutWindow, Dpi()).width);
@@ -413,7 +413,7 @@ TEST_P(QuorvelTest, AboutIsOneWindowAndOkEnterAndEscCloseIt) {
     EXPECT_EQ(Text(AboutControl(about, "lblVersion")), L"Version 1.0.0") << closer.how;
     POINT again{0, 0};
     ClientToScreen(about, &again);
-    EXPECT_EQ(again.x, TwipsToPixels(kAboutLeft, Dpi())) << closer.how;
+    EXPECT_EQ(again.x, ClientPixels(kAboutWindow, kAboutPlace, Dpi()).left) << closer.how;
   }
 }
 

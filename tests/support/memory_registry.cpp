@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "sysinfo/memory_registry.h"
+#include "tests/support/memory_registry.h"
 
 #include <algorithm>
 #include <cstring>

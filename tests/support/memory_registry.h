@@ -9,10 +9,8 @@
 
 namespace quorvel::sysinfo {
 
-// A registry kept in memory. Key paths and value names compare without regard
-// to ASCII case, as in the Windows registry. It starts empty and reads no
-// files: on a system without a registry it is the system's store, and stays
-// empty; the tests fill their own.
+// A registry kept in memory, for the tests to fill. Key paths and value names
+// compare without regard to ASCII case, as in the Windows registry.
 class MemoryRegistry final : public Registry {
  public:
   RegStatus OpenKey(RegKey root, const std::string& path, std::uint32_t access,

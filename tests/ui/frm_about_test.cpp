@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The About object's handlers and operations against pretend windows.
-#include "ui/about_window.h"
+#include "ui/frm_about.h"
 
 #include <gtest/gtest.h>
 
-#include "sysinfo/memory_registry.h"
 #include "tests/support/fake_programs.h"
 #include "tests/support/fake_views.h"
+#include "tests/support/memory_registry.h"
 #include "tests/support/recording_desktop.h"
 
 namespace quorvel::ui {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/about_window.h"
+#include "ui/frm_about.h"
 
 #include <utility>
 
