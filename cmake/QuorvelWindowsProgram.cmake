@@ -13,7 +13,9 @@ configure_file("${PROJECT_SOURCE_DIR}/packaging/windows/quorvel.rc.in"
 add_executable(quorvel WIN32 app/main_win.cpp "${PROJECT_BINARY_DIR}/packaging/quorvel.rc")
 target_include_directories(quorvel PRIVATE "${PROJECT_SOURCE_DIR}")
 target_link_libraries(quorvel PRIVATE quorvel_ui_win32 quorvel_warnings)
-target_link_options(quorvel PRIVATE -municode $<$<CONFIG:Release,MinSizeRel>:-s>)
+# Terminal-server aware, as the installer and the uninstaller are: a remote
+# session then gives it its own settings, not those a legacy program gets.
+target_link_options(quorvel PRIVATE -municode -Wl,--tsaware $<$<CONFIG:Release,MinSizeRel>:-s>)
 set_source_files_properties("${PROJECT_BINARY_DIR}/packaging/quorvel.rc" PROPERTIES
   OBJECT_DEPENDS "${QUORVEL_ICON_FILE};${QUORVEL_MANIFEST_FILE}")
 include(QuorvelWindowsPackaging)

@@ -63,7 +63,7 @@ LRESULT AboutWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND: {
       // OK itself, Enter (the default button's id) and Esc (IDCANCEL).
       int id = LOWORD(wParam);
-      if (id == GetDlgCtrlID(ok_) || id == IDCANCEL) {
+      if (IsWindowEnabled(hwnd()) && (id == GetDlgCtrlID(ok_) || id == IDCANCEL)) {
         handlers_.cmdOK_Click();  // this window is gone afterwards
         return 0;
       }

@@ -107,6 +107,10 @@ std::unique_ptr<AboutView> Form1Window::LoadAboutWindow(frmAbout& handlers) {
 }
 
 void Form1Window::Command(int id) {
+  // While a message box is up the window is disabled; a command posted to it
+  // all the same (a script, UI Automation) must not open a second box.
+  if (!IsWindowEnabled(hwnd()))
+    return;
   if (id == kContactCommand) {
     handlers_.Contact_Click();
   } else if (id == calculateId_) {
