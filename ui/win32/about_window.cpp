@@ -2,6 +2,7 @@
 #include "ui/win32/about_window.h"
 
 #include "ui/about_table.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/ids.h"
 #include "ui/win32/text.h"
 
@@ -25,13 +26,13 @@ AboutWindow::AboutWindow(HINSTANCE instance, HWND owner, frmAbout& handlers) : h
   ok_ = control("cmdOK");
   title_ = control("lblTitle");
   version_ = control("lblVersion");
-  Place(GetDpiForWindow(hwnd()));
+  Place(WindowDpi(hwnd()));
 }
 
 void AboutWindow::Place(UINT dpi) {
   PixelRect client = ClientPixels(kAboutWindow, kAboutPlace, dpi);
   RECT frame{client.left, client.top, client.left + client.width, client.top + client.height};
-  AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
+  AdjustFrame(frame, kStyle, false, kExStyle, dpi);
   SetWindowPos(hwnd(), nullptr, frame.left, frame.top, frame.right - frame.left,
                frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }

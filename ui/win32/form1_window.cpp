@@ -4,6 +4,7 @@
 #include "ui/form1_table.h"
 #include "ui/win32/about_window.h"
 #include "ui/win32/accessibility.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/ids.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/text.h"
@@ -45,7 +46,7 @@ Form1Window::Form1Window(HINSTANCE instance, Desktop& desktop)
   calculateId_ = GetDlgCtrlID(control("cCalculate"));
   byeId_ = GetDlgCtrlID(control("cBye"));
   names().Set(result_, ResultAccessibleName({}));
-  UINT dpi = GetDpiForWindow(hwnd());
+  UINT dpi = WindowDpi(hwnd());
   FitClientArea(dpi);
   SetIcons(dpi);
 }
@@ -55,7 +56,7 @@ void Form1Window::SetIcons(UINT dpi) {
   // bar; those they replace are freed. No DPI: no icons.
   for (auto [which, metric] : {std::pair<WPARAM, int>{ICON_BIG, SM_CXICON},
                                std::pair<WPARAM, int>{ICON_SMALL, SM_CXSMICON}}) {
-    int size = GetSystemMetricsForDpi(metric, dpi);
+    int size = SystemMetric(metric, dpi);
     auto icon = dpi == 0 ? nullptr
                          : static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(QUORVEL_ICON),
                                                          IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
@@ -78,7 +79,7 @@ Form1Window::~Form1Window() {
 void Form1Window::FitClientArea(UINT dpi) {
   PixelRect client = ClientPixels(kForm1Window, dpi);
   RECT frame{0, 0, client.width, client.height};
-  AdjustWindowRectExForDpi(&frame, kStyle, TRUE, kExStyle, dpi);
+  AdjustFrame(frame, kStyle, true, kExStyle, dpi);
   SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

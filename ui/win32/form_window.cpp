@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/win32/form_window.h"
 
+#include "ui/win32/dpi.h"
+
 namespace quorvel::ui::win32 {
 namespace {
 
@@ -15,7 +17,7 @@ std::string_view Trimmed(std::string_view text) {
 }  // namespace
 
 void FormWindow::BuildControls(std::span<const ControlRow> table, std::string_view first) {
-  controls_ = std::make_unique<Controls>(hwnd(), table, GetDpiForWindow(hwnd()));
+  controls_ = std::make_unique<Controls>(hwnd(), table, WindowDpi(hwnd()));
   focus_ = control(first);
   for (const ControlRow& row : table) {
     if (!row.names.empty())
