@@ -5,7 +5,9 @@
 # (Quorvel\quorvel.exe and Quorvel\LICENSE.txt). The version is the
 # project's. Both depend on nothing but their contents: the files they hold
 # carry the one time stamp of SourceDateEpoch.cmake and fixed permissions,
-# in a fixed order.
+# in a fixed order. With QUORVEL_SIGNING_PKCS12 set in the environment when
+# configuring, the program, the uninstaller and the installer are signed
+# (scripts/sign-windows.sh); without it nothing is signed.
 find_program(QUORVEL_MAKENSIS makensis)
 find_program(QUORVEL_ZIP zip)
 if(NOT QUORVEL_MAKENSIS OR NOT QUORVEL_ZIP)
@@ -18,6 +20,15 @@ set(setup "${package_dir}/quorvel-${PROJECT_VERSION}-setup.exe")
 set(portable "${package_dir}/quorvel-${PROJECT_VERSION}-win64.zip")
 set(icon "${PROJECT_SOURCE_DIR}/packaging/icons/quorvel.ico")
 set(script "${PROJECT_SOURCE_DIR}/packaging/windows/quorvel.nsi")
+set(staging "${package_dir}/staging")
+set(sign_program "")
+set(sign_installer "")
+if(NOT "$ENV{QUORVEL_SIGNING_PKCS12}" STREQUAL "")
+  set(sign_script "${PROJECT_SOURCE_DIR}/scripts/sign-windows.sh")
+  set(sign_program COMMAND "${sign_script}" "${staging}/Quorvel/quorvel.exe")
+  set(sign_installer "-DSIGN=${sign_script}")
+  message(STATUS "The Windows packages are signed with $ENV{QUORVEL_SIGNING_PKCS12}")
+endif()
 
 # The licence as Windows users read text: with CRLF line ends.
 file(READ "${PROJECT_SOURCE_DIR}/LICENSE" licence)
@@ -26,12 +37,12 @@ set(licence_txt "${PROJECT_BINARY_DIR}/packaging/LICENSE.txt")
 file(GENERATE OUTPUT "${licence_txt}" CONTENT "${licence}")
 
 # The two files as they ship: Quorvel/quorvel.exe and Quorvel/LICENSE.txt.
-set(staging "${package_dir}/staging")
 set(stamp "@${QUORVEL_SOURCE_DATE_EPOCH}")
 add_custom_command(OUTPUT "${staging}/Quorvel/quorvel.exe" "${staging}/Quorvel/LICENSE.txt"
   COMMAND ${CMAKE_COMMAND} -E rm -rf "${staging}"
   COMMAND ${CMAKE_COMMAND} -E make_directory "${staging}/Quorvel"
   COMMAND ${CMAKE_COMMAND} -E copy "$<TARGET_FILE:quorvel>" "${staging}/Quorvel/quorvel.exe"
+  ${sign_program}
   COMMAND ${CMAKE_COMMAND} -E copy "${licence_txt}" "${staging}/Quorvel/LICENSE.txt"
   COMMAND chmod 755 "${staging}/Quorvel" "${staging}/Quorvel/quorvel.exe"
   COMMAND chmod 644 "${staging}/Quorvel/LICENSE.txt"
@@ -44,7 +55,7 @@ add_custom_command(OUTPUT "${setup}"
   COMMAND ${CMAKE_COMMAND} -E make_directory "${package_dir}"
   COMMAND "${QUORVEL_MAKENSIS}" -V2 -NOCD "-DVERSION=${PROJECT_VERSION}"
           "-DPROGRAM=${staging}/Quorvel/quorvel.exe" "-DLICENSE=${staging}/Quorvel/LICENSE.txt"
-          "-DICON=${icon}" "-DOUTFILE=${setup}" "${script}"
+          "-DICON=${icon}" "-DOUTFILE=${setup}" ${sign_installer} "${script}"
   DEPENDS "${staging}/Quorvel/quorvel.exe" "${staging}/Quorvel/LICENSE.txt" "${script}" "${icon}"
   COMMENT "Making the installer ${setup}"
   VERBATIM)

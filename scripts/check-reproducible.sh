@@ -3,7 +3,9 @@
 # Builds every artefact twice, from copies of this source tree in two
 # temporary folders of different names, one after the other, and compares
 # their SHA-256 sums: the Debian package, quorvel.exe, the installer and the
-# portable zip. Prints the sums, and what differs.
+# portable zip. A signed installer is compared with its signature taken off,
+# since a time-stamping server gives every signature a time of its own.
+# Prints the sums, and what differs.
 # Usage: scripts/check-reproducible.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,6 +29,12 @@ build() {
   mkdir -p "$tree"
   git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$tree"
   (cd "$tree" && scripts/package.sh >/dev/null && scripts/package-windows.sh >/dev/null)
+  local file
+  for file in "$tree"/build/mingw-release/package/quorvel-*-setup.exe; do
+    if osslsigncode remove-signature -in "$file" -out "$file.unsigned" >/dev/null 2>&1; then
+      mv "$file.unsigned" "$file"
+    fi
+  done
   (cd "$tree" && sha256sum ${artefacts[@]}) > "$tree.sums"
 }
 build "$work/first"

@@ -5,10 +5,10 @@
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation)
 TEST_PACKAGES=(libgtest-dev libgmock-dev locales
   xvfb xauth xdotool x11-utils python3-pyatspi at-spi2-core dbus dbus-bin fonts-dejavu-core)
-CI_PACKAGES=(clang clang-format libclang-rt-14-dev)
+CI_PACKAGES=(clang clang-format libclang-rt-14-dev openssl)
 PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream gzip)
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest fonts-wine xvfb xauth)
-WINDOWS_PACKAGE_PACKAGES=(nsis zip)
+WINDOWS_PACKAGE_PACKAGES=(nsis zip osslsigncode)
 
 # Runs a command as root, through sudo when we are not root already.
 as_root() {

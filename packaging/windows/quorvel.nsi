@@ -4,8 +4,18 @@
 ; an entry in "Apps & features" and an uninstaller that removes exactly what
 ; it installed. /S installs (and uninstall.exe /S removes) without a word.
 ;
+; It never changes or removes a file it did not put there: an update goes
+; where the installed copy is; a chosen folder that holds anything else gets
+; a Quorvel folder of its own inside it. While Quorvel runs from the folder,
+; both say so and offer to retry; silent, they stop and change nothing. Exit
+; codes: 0 done, 1 cancelled, 2 aborted, 3 Quorvel is running, 4 a file could
+; not be removed, 5 a file could not be written, 6 the folder and the
+; Quorvel folder inside it both hold other files.
+;
 ; makensis is given, with /D: VERSION (the project's), PROGRAM (quorvel.exe),
-; LICENSE (the licence as a text file), ICON (the program's .ico) and OUTFILE.
+; LICENSE (the licence as a text file), ICON (the program's .ico) and OUTFILE;
+; and SIGN, a command that signs the file it is given, when the release is
+; signed.
 
 Unicode true
 Target amd64-unicode
@@ -14,11 +24,20 @@ ManifestDPIAware true
 RequestExecutionLevel admin
 
 !include "MUI2.nsh"
-!include "FileFunc.nsh"
+!include "LogicLib.nsh"
 
 !define NAME "Quorvel"
 !define PUBLISHER "The Quorvel developers"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${NAME}"
+!define EXIT_RUNNING 3
+!define EXIT_NOT_REMOVED 4
+!define EXIT_NOT_WRITTEN 5
+!define EXIT_FOLDER_IN_USE 6
+
+!ifdef SIGN
+  !uninstfinalize '"${SIGN}" "%1"'
+  !finalize '"${SIGN}" "%1"'
+!endif
 
 Name "${NAME}"
 OutFile "${OUTFILE}"
@@ -37,9 +56,15 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright 2026 Quorvel developers, 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
+; A file that cannot be written stops the installer; it is never skipped.
+AllowSkipFiles off
+
+; "1" when an installed copy decides the folder.
+Var Updating
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${LICENSE}"
+!define MUI_PAGE_CUSTOMFUNCTION_PRE SkipFolderOnUpdate
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -47,10 +72,17 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright 2026 Quorvel developers, 
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
-; The 64-bit registry and Program Files, and the shortcuts of all users.
+; The 64-bit registry and Program Files, and the shortcuts of all users. An
+; installed copy, wherever it is, is where an update goes.
 Function .onInit
   SetRegView 64
   SetShellVarContext all
+  ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $0 != ""
+  ${AndIf} ${FileExists} "$0\quorvel.exe"
+    StrCpy $INSTDIR $0
+    StrCpy $Updating 1
+  ${EndIf}
 FunctionEnd
 
 Function un.onInit
@@ -58,7 +90,78 @@ Function un.onInit
   SetShellVarContext all
 FunctionEnd
 
+Function SkipFolderOnUpdate
+  ${If} $Updating == 1
+    Abort
+  ${EndIf}
+FunctionEnd
+
+; $R9 = 1 when the folder $R8 holds nothing or does not exist, else 0.
+Function FolderIsEmpty
+  StrCpy $R9 1
+  FindFirst $R7 $R6 "$R8\*"
+  ${DoWhile} $R6 != ""
+    ${If} $R6 != "."
+    ${AndIf} $R6 != ".."
+      StrCpy $R9 0
+      ${ExitDo}
+    ${EndIf}
+    FindNext $R7 $R6
+  ${Loop}
+  FindClose $R7
+FunctionEnd
+
+; Waits until Quorvel no longer runs from $INSTDIR: a running program cannot
+; be opened for writing. Silent, or when the user cancels, it stops here.
+!macro CHECK_NOT_RUNNING prefix
+Function ${prefix}CheckNotRunning
+  ${DoWhile} ${FileExists} "$INSTDIR\quorvel.exe"
+    ClearErrors
+    FileOpen $0 "$INSTDIR\quorvel.exe" a
+    ${IfNot} ${Errors}
+      FileClose $0
+      ${ExitDo}
+    ${EndIf}
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+      "Quorvel is running from $INSTDIR.$\r$\n$\r$\nClose it, then choose Retry." \
+      /SD IDCANCEL IDRETRY again
+    SetErrorLevel ${EXIT_RUNNING}
+    Quit
+    again:
+  ${Loop}
+FunctionEnd
+!macroend
+!insertmacro CHECK_NOT_RUNNING ""
+!insertmacro CHECK_NOT_RUNNING "un."
+
+; Adds the size in bytes of `file` to $0.
+!macro ADD_FILE_SIZE file
+  FileOpen $1 "${file}" r
+  FileSeek $1 0 END $2
+  FileClose $1
+  IntOp $0 $0 + $2
+!macroend
+
 Section "Quorvel"
+  ; A folder that holds other files gets a Quorvel folder of its own.
+  ${If} $Updating != 1
+    StrCpy $R8 $INSTDIR
+    Call FolderIsEmpty
+    ${If} $R9 == 0
+      StrCpy $INSTDIR "$INSTDIR\${NAME}"
+      StrCpy $R8 $INSTDIR
+      Call FolderIsEmpty
+      ${If} $R9 == 0
+        MessageBox MB_OK|MB_ICONSTOP \
+          "$INSTDIR holds other files. Choose an empty folder for Quorvel." /SD IDOK
+        SetErrorLevel ${EXIT_FOLDER_IN_USE}
+        Quit
+      ${EndIf}
+    ${EndIf}
+  ${EndIf}
+  Call CheckNotRunning
+
+  ClearErrors
   SetOutPath "$INSTDIR"
   ; Over an older version the files are replaced, and the entry rewritten.
   File "/oname=quorvel.exe" "${PROGRAM}"
@@ -72,18 +175,51 @@ Section "Quorvel"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$\"$INSTDIR\quorvel.exe$\",0"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" "$\"$INSTDIR\uninstall.exe$\""
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" "$\"$INSTDIR\uninstall.exe$\" /S"
+  ; Run in place (_?=), the silent uninstaller returns when it is done, with
+  ; its exit code.
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" \
+    "$\"$INSTDIR\uninstall.exe$\" /S _?=$INSTDIR"
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
-  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  ; The size of the program's own files, in KiB.
+  StrCpy $0 1023
+  !insertmacro ADD_FILE_SIZE "$INSTDIR\quorvel.exe"
+  !insertmacro ADD_FILE_SIZE "$INSTDIR\LICENSE.txt"
+  !insertmacro ADD_FILE_SIZE "$INSTDIR\uninstall.exe"
+  IntOp $0 $0 / 1024
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+  ${If} ${Errors}
+    SetErrorLevel ${EXIT_NOT_WRITTEN}
+    Abort "Quorvel could not be fully installed into $INSTDIR."
+  ${EndIf}
 SectionEnd
 
+; Removes only the files the installer wrote; the entry goes once they are
+; gone. The uninstaller itself, when it runs in place, cannot be deleted:
+; it is moved out of the folder and deleted at the next restart.
 Section "Uninstall"
-  Delete "$SMPROGRAMS\${NAME}.lnk"
+  Call un.CheckNotRunning
+  ClearErrors
   Delete "$INSTDIR\quorvel.exe"
   Delete "$INSTDIR\LICENSE.txt"
+  ${If} ${Errors}
+    SetErrorLevel ${EXIT_NOT_REMOVED}
+    Abort "Quorvel could not be removed from $INSTDIR."
+  ${EndIf}
+  Delete "$SMPROGRAMS\${NAME}.lnk"
+  ClearErrors
   Delete "$INSTDIR\uninstall.exe"
-  RMDir "$INSTDIR"
+  ${If} ${Errors}
+    GetTempFileName $0
+    Delete $0
+    ClearErrors
+    Rename "$INSTDIR\uninstall.exe" $0
+    ${If} ${Errors}
+      Delete /REBOOTOK "$INSTDIR\uninstall.exe"
+    ${Else}
+      Delete /REBOOTOK $0
+    ${EndIf}
+  ${EndIf}
+  RMDir /REBOOTOK "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd
