@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <vector>
 
@@ -84,5 +85,25 @@ constexpr Rgb FixedColour(std::uint32_t colour) {
           static_cast<std::uint8_t>((colour >> 8) & 0xFFu),
           static_cast<std::uint8_t>((colour >> 16) & 0xFFu)};
 }
+
+// The tables' colours are those of a light desktop. On a dark one (or in a
+// high-contrast theme) a fixed colour may not read; these choose what does.
+
+// The contrast of two colours, from 1 (the same) to 21 (black and white), as
+// the Web Content Accessibility Guidelines define it.
+double ContrastRatio(Rgb a, Rgb b);
+
+// The least contrast at which text reads: WCAG's AA level for normal text.
+inline constexpr double kReadableContrast = 4.5;
+
+// The colour of a text on `background`: the first of `choices` that reads
+// there, else black or white, whichever reads better.
+Rgb TextColour(Rgb background, std::initializer_list<Rgb> choices);
+
+// The colour of one line of an etched separator drawn with the fixed colour
+// `fixed` on `window`: the fixed colour on a light window, where it was made
+// for; on a dark one, the palette's `light` or `dark` shade, whichever the
+// fixed colour stands for.
+Rgb LineColour(Rgb fixed, Rgb window, Rgb light, Rgb dark);
 
 }  // namespace quorvel::ui

@@ -33,11 +33,19 @@ QPalette::ColorRole SystemRole(int number) {
   }
 }
 
-QColor ResolveColour(std::uint32_t colour, const QPalette& palette) {
+Rgb ToRgb(const QColor& colour) {
+  return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+          static_cast<std::uint8_t>(colour.blue())};
+}
+
+QColor ToQColor(Rgb colour) {
+  return QColor(colour.red, colour.green, colour.blue);
+}
+
+Rgb ResolveColour(std::uint32_t colour, const QPalette& palette) {
   if (IsSystemColour(colour))
-    return palette.color(SystemRole(SystemColourNumber(colour)));
-  Rgb rgb = FixedColour(colour);
-  return QColor(rgb.red, rgb.green, rgb.blue);
+    return ToRgb(palette.color(SystemRole(SystemColourNumber(colour))));
+  return FixedColour(colour);
 }
 
 QWidget* CreateWidget(const ControlRow& row, QWidget* parent, const QPixmap& picture) {
@@ -91,21 +99,32 @@ QWidget* CreateWidget(const ControlRow& row, QWidget* parent, const QPixmap& pic
   return nullptr;
 }
 
+// The row's colours, as far as they read in the desktop's palette (layout.h).
 void ApplyColours(QWidget* widget, const ControlRow& row) {
   if (row.backColour == kDefaultColour && row.foreColour == kDefaultColour)
     return;
   QPalette palette = widget->palette();
+  Rgb window = ToRgb(palette.color(QPalette::Window));
   if (row.kind == ControlKind::Line) {
-    palette.setColor(QPalette::Window, ResolveColour(row.foreColour, palette));
-  } else {
-    if (row.backColour != kDefaultColour) {
-      palette.setColor(QPalette::Window, ResolveColour(row.backColour, palette));
-      widget->setAutoFillBackground(true);
-    }
-    if (row.foreColour != kDefaultColour) {
-      palette.setColor(QPalette::WindowText, ResolveColour(row.foreColour, palette));
-    }
+    Rgb line = LineColour(ResolveColour(row.foreColour, palette), window,
+                          ToRgb(palette.color(QPalette::Light)), ToRgb(palette.color(QPalette::Dark)));
+    palette.setColor(QPalette::Window, ToQColor(line));
+    widget->setPalette(palette);
+    return;
   }
+  Rgb back = window;
+  if (row.backColour != kDefaultColour) {
+    back = ResolveColour(row.backColour, palette);
+    palette.setColor(QPalette::Window, ToQColor(back));
+    widget->setAutoFillBackground(true);
+  }
+  // The text, and a single border, which is drawn in its colour: a fixed
+  // colour gives way to the palette's link colour.
+  Rgb text = row.foreColour == kDefaultColour
+                 ? TextColour(back, {ToRgb(palette.color(QPalette::WindowText))})
+                 : TextColour(back, {ResolveColour(row.foreColour, palette),
+                                     ToRgb(palette.color(QPalette::Link))});
+  palette.setColor(QPalette::WindowText, ToQColor(text));
   widget->setPalette(palette);
 }
 

@@ -10,11 +10,17 @@
 namespace quorvel::ui::win32 {
 namespace {
 
-COLORREF ToColorRef(std::uint32_t colour) {
-  if (IsSystemColour(colour))
-    return GetSysColor(SystemColourNumber(colour));
-  Rgb rgb = FixedColour(colour);
-  return RGB(rgb.red, rgb.green, rgb.blue);
+Rgb SystemRgb(int number) {
+  COLORREF colour = GetSysColor(number);
+  return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+Rgb ResolveColour(std::uint32_t colour) {
+  return IsSystemColour(colour) ? SystemRgb(SystemColourNumber(colour)) : FixedColour(colour);
+}
+
+COLORREF ToColorRef(Rgb colour) {
+  return RGB(colour.red, colour.green, colour.blue);
 }
 
 struct Kind {
@@ -139,7 +145,9 @@ void Controls::PaintLines(HDC dc) const {
       continue;
     PixelRect rect = ToClientPixels(table_, row, dpi_);
     RECT area{rect.left, rect.top, rect.left + rect.width, rect.top + std::max(1, rect.height)};
-    HBRUSH brush = CreateSolidBrush(ToColorRef(row.foreColour));
+    Rgb colour = LineColour(ResolveColour(row.foreColour), SystemRgb(COLOR_BTNFACE),
+                            SystemRgb(COLOR_3DHILIGHT), SystemRgb(COLOR_3DSHADOW));
+    HBRUSH brush = CreateSolidBrush(ToColorRef(colour));
     FillRect(dc, &area, brush);
     DeleteObject(brush);
   }
@@ -150,12 +158,19 @@ HBRUSH Controls::ColourStatic(HWND control, HDC dc) const {
   const ControlRow* row = found == windows_.end()
                               ? nullptr
                               : &table_[static_cast<std::size_t>(found - windows_.begin())];
-  if (row && row->foreColour != kDefaultColour)
-    SetTextColor(dc, ToColorRef(row->foreColour));
-  COLORREF back = row && row->backColour != kDefaultColour ? ToColorRef(row->backColour)
-                                                           : GetSysColor(COLOR_BTNFACE);
-  SetBkColor(dc, back);
-  SetDCBrushColor(dc, back);
+  Rgb back = row && row->backColour != kDefaultColour ? ResolveColour(row->backColour)
+                                                      : SystemRgb(COLOR_BTNFACE);
+  // A coloured text, or one on a background of its own, as far as it reads
+  // in the system's colours (a high-contrast theme, say); a fixed colour
+  // gives way to the system's link colour.
+  if (row && row->foreColour != kDefaultColour) {
+    SetTextColor(dc, ToColorRef(TextColour(back, {ResolveColour(row->foreColour),
+                                                  SystemRgb(COLOR_HOTLIGHT)})));
+  } else if (row && row->backColour != kDefaultColour) {
+    SetTextColor(dc, ToColorRef(TextColour(back, {SystemRgb(COLOR_WINDOWTEXT)})));
+  }
+  SetBkColor(dc, ToColorRef(back));
+  SetDCBrushColor(dc, ToColorRef(back));
   return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
 }
 
