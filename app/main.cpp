@@ -64,12 +64,14 @@ int main(int argc, char** argv) {
         stderr);
     return 1;
   }
+  // Asked before QApplication takes its options out of argv.
+  bool userStyle = quorvel::ui::qt::UserChoseStyle(argc, argv);
   qtHandler = qInstallMessageHandler(ReportUnreachableDisplay);
   QApplication application(argc, argv);
   qInstallMessageHandler(qtHandler);
   QApplication::setApplicationName(QStringLiteral("Quorvel"));
   QApplication::setDesktopFileName(QStringLiteral("quorvel"));
-  quorvel::ui::qt::ApplyClassicLook();
+  quorvel::ui::qt::ApplyClassicLook(userStyle);
   quorvel::ui::qt::QtDesktop desktop;
   quorvel::ui::qt::Form1Window form(desktop);
   form.show();

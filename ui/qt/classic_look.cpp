@@ -39,12 +39,26 @@ class ClassicStyle final : public QProxyStyle {
 
 }  // namespace
 
-void ApplyClassicLook() {
+bool UserChoseStyle(int argc, char** argv) {
+  if (!qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))
+    return true;
+  for (int i = 1; i < argc; ++i) {
+    QByteArrayView argument(argv[i]);
+    if (argument.startsWith("--"))
+      argument = argument.sliced(1);
+    if (argument == "-style" || argument.startsWith("-style="))
+      return true;
+  }
+  return false;
+}
+
+void ApplyClassicLook(bool keepStyle) {
   // The window's layout counts on its own menu bar; asking the desktop for a
   // global one also costs a session bus round trip at every start.
   QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
-  if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {
-    QApplication::setStyle(new ClassicStyle(classic));
+  if (!keepStyle) {
+    if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows")))
+      QApplication::setStyle(new ClassicStyle(classic));
   }
   // One face throughout: the windows' default font serves the menu bar, its
   // menu and the message boxes too, where the desktop's would stand out.

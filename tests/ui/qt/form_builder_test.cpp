@@ -3,10 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QProxyStyle>
+#include <QStyle>
 #include <QWidget>
+#include <vector>
 
 #include "ui/about_table.h"
 #include "ui/form1_table.h"
+#include "ui/qt/classic_look.h"
 
 namespace quorvel::ui::qt {
 namespace {
@@ -45,6 +50,51 @@ TEST(FormBuilderTest, ThingsThatTakeNoFocusLieBeneathThoseThatDo) {
   EXPECT_LT(client.children().indexOf(about["Line1(0)"]),
             client.children().indexOf(about["Line1(1)"]))
       << "the grey line is drawn over the white one";
+}
+
+TEST(ClassicLookTest, TheUsersOwnStyleIsSeenOnTheCommandLineAndInTheEnvironment) {
+  const struct {
+    std::vector<const char*> arguments;
+    const char* override;  // QT_STYLE_OVERRIDE; nullptr: not set
+    bool chosen;
+  } cases[] = {
+      {{"quorvel"}, nullptr, false},
+      {{"quorvel", "-style", "Fusion"}, nullptr, true},
+      {{"quorvel", "-style=Fusion"}, nullptr, true},
+      {{"quorvel", "--style", "fusion"}, nullptr, true},
+      {{"quorvel", "--style=fusion"}, nullptr, true},
+      {{"quorvel", "-stylesheet", "look.qss"}, nullptr, false},
+      {{"quorvel", "style"}, nullptr, false},
+      {{"quorvel"}, "Fusion", true},
+      {{"quorvel"}, "", false},
+  };
+  QByteArray saved = qgetenv("QT_STYLE_OVERRIDE");
+  bool wasSet = qEnvironmentVariableIsSet("QT_STYLE_OVERRIDE");
+  for (const auto& c : cases) {
+    if (c.override)
+      qputenv("QT_STYLE_OVERRIDE", c.override);
+    else
+      qunsetenv("QT_STYLE_OVERRIDE");
+    std::vector<char*> argv;
+    for (const char* argument : c.arguments)
+      argv.push_back(const_cast<char*>(argument));
+    EXPECT_EQ(UserChoseStyle(static_cast<int>(argv.size()), argv.data()), c.chosen)
+        << c.arguments.back() << " / " << (c.override ? c.override : "(unset)");
+  }
+  if (wasSet)
+    qputenv("QT_STYLE_OVERRIDE", saved);
+  else
+    qunsetenv("QT_STYLE_OVERRIDE");
+}
+
+TEST(ClassicLookTest, AChosenStyleStaysAndTheClassicOneComesOtherwise) {
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  ApplyClassicLook(true);
+  EXPECT_EQ(QApplication::style()->name(), QStringLiteral("fusion"));
+  ApplyClassicLook(false);
+  auto* proxy = qobject_cast<QProxyStyle*>(QApplication::style());
+  ASSERT_NE(proxy, nullptr);
+  EXPECT_EQ(proxy->baseStyle()->name(), QStringLiteral("windows"));
 }
 
 }  // namespace
