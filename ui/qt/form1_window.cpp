@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/form1_window.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -14,7 +15,9 @@
 namespace quorvel::ui::qt {
 
 Form1Window::Form1Window(Desktop& desktop, QWidget* parent)
-    : QMainWindow(parent), icon_(AppIcon()), handlers_(*this, *this, desktop) {
+    : QMainWindow(parent),
+      icon_(AppIcon(qApp->devicePixelRatio())),
+      handlers_(*this, *this, desktop) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(ToQString(kForm1Window.caption));
   setWindowIcon(icon_);
@@ -78,7 +81,7 @@ void Form1Window::FocusAndSelect(Box which) {
 
 std::unique_ptr<AboutView> Form1Window::LoadAboutWindow(frmAbout& handlers) {
   if (picture_.isNull())
-    picture_ = icon_.pixmap(32, 32);
+    picture_ = icon_.pixmap(QSize(32, 32), qApp->devicePixelRatio());
   return std::make_unique<AboutWindow>(handlers, picture_);
 }
 

@@ -106,8 +106,9 @@ void ApplyColours(QWidget* widget, const ControlRow& row) {
   QPalette palette = widget->palette();
   Rgb window = ToRgb(palette.color(QPalette::Window));
   if (row.kind == ControlKind::Line) {
-    Rgb line = LineColour(ResolveColour(row.foreColour, palette), window,
-                          ToRgb(palette.color(QPalette::Light)), ToRgb(palette.color(QPalette::Dark)));
+    Rgb line =
+        LineColour(ResolveColour(row.foreColour, palette), window,
+                   ToRgb(palette.color(QPalette::Light)), ToRgb(palette.color(QPalette::Dark)));
     palette.setColor(QPalette::Window, ToQColor(line));
     widget->setPalette(palette);
     return;

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QIcon>
+#include <QImage>
 #include <QProxyStyle>
 #include <QStyle>
 #include <QWidget>
@@ -11,6 +13,7 @@
 
 #include "ui/about_table.h"
 #include "ui/form1_table.h"
+#include "ui/qt/app_icon.h"
 #include "ui/qt/classic_look.h"
 
 namespace quorvel::ui::qt {
@@ -95,6 +98,20 @@ TEST(ClassicLookTest, AChosenStyleStaysAndTheClassicOneComesOtherwise) {
   auto* proxy = qobject_cast<QProxyStyle*>(QApplication::style());
   ASSERT_NE(proxy, nullptr);
   EXPECT_EQ(proxy->baseStyle()->name(), QStringLiteral("windows"));
+}
+
+TEST(AppIconTest, IsDrawnFromARenderingLargeEnoughForTheScreensScale) {
+  EXPECT_EQ(AppIcon(1.0).availableSizes(), QList<QSize>{QSize(32, 32)})
+      << "at 100 % nothing more is read at start-up";
+  for (int size : {48, 64}) {
+    qreal scale = size / 32.0;
+    QPixmap picture = AppIcon(scale).pixmap(QSize(32, 32), scale);
+    EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(32, 32)) << scale;
+    QImage rendering = QImage(QStringLiteral(":/quorvel/icons/quorvel-%1.png").arg(size))
+                           .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(picture.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), rendering)
+        << "at " << scale << " the " << size << "-pixel rendering, not the 32-pixel one scaled up";
+  }
 }
 
 }  // namespace
