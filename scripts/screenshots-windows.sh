@@ -3,8 +3,8 @@
 # Takes the screenshots in docs/ of the Windows program and its installer,
 # run under Wine in a private Xvfb display: the main window after a worked
 # example, the About window (with the main window closed behind it, which
-# leaves the program running until About closes too), and the installer's
-# licence page.
+# leaves the program running until About closes too), the main window again
+# at 150 % (144 DPI), and the installer's licence page.
 # Usage: scripts/screenshots-windows.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -49,11 +49,27 @@ shoot docs/windows-about-window.png
 xdotool key Escape
 wait "$quorvel"
 
+# At 150 %: Wine gives a program started from now on the DPI of LogPixels.
+"$WINE_DIR/wine64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f \
+  </dev/null >/dev/null 2>&1
+"$WINE_DIR/wine64" "$program" </dev/null >/dev/null 2>&1 &
+quorvel=$!
+sleep 2
+xdotool type --delay 50 "50"
+xdotool key Tab
+xdotool type --delay 50 "8"
+xdotool key alt+c
+shoot docs/windows-main-window-150.png
+xdotool key alt+x
+wait "$quorvel"
+"$WINE_DIR/wine64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f \
+  </dev/null >/dev/null 2>&1
+
 "$WINE_DIR/wine64" "$setup" </dev/null >/dev/null 2>&1 &
 installer=$!
 sleep 3
 xdotool key Return  # from the welcome page to the licence
 shoot docs/windows-installer.png
 kill "$installer"
-echo "docs/windows-main-window.png, docs/windows-about-window.png and" \
-  "docs/windows-installer.png written"
+echo "docs/windows-main-window.png, docs/windows-about-window.png," \
+  "docs/windows-main-window-150.png and docs/windows-installer.png written"

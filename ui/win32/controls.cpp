@@ -2,6 +2,7 @@
 #include "ui/win32/controls.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "ui/win32/ids.h"
 #include "ui/win32/resource_ids.h"
@@ -21,6 +22,35 @@ Rgb ResolveColour(std::uint32_t colour) {
 
 COLORREF ToColorRef(Rgb colour) {
   return RGB(colour.red, colour.green, colour.blue);
+}
+
+// Whether the system has `face` as a TrueType family.
+bool HasTrueTypeFace(std::wstring_view face) {
+  LOGFONTW wanted{};
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  std::ranges::copy(face.substr(0, LF_FACESIZE - 1), wanted.lfFaceName);
+  bool found = false;
+  HDC screen = GetDC(nullptr);
+  EnumFontFamiliesExW(
+      screen, &wanted,
+      [](const LOGFONTW*, const TEXTMETRICW*, DWORD type, LPARAM flag) -> int {
+        if ((type & TRUETYPE_FONTTYPE) != 0)
+          *reinterpret_cast<bool*>(flag) = true;
+        return 0;
+      },
+      reinterpret_cast<LPARAM>(&found), 0);
+  ReleaseDC(nullptr, screen);
+  return found;
+}
+
+// The windows' face at `dpi`. The classic "MS Sans Serif" is a bitmap font
+// of a few sizes, made for 96 DPI, that stops growing at 150 %; Windows has
+// its scalable form, "Microsoft Sans Serif", with the same metrics. Where
+// that is missing (Wine), the bitmap face serves up to 120 DPI, where its
+// sizes still follow, and above it the font mapper's nearest outline face.
+const wchar_t* FaceAt(UINT dpi) {
+  static const bool scalable = HasTrueTypeFace(L"Microsoft Sans Serif");
+  return scalable || dpi > 120 ? L"Microsoft Sans Serif" : L"MS Sans Serif";
 }
 
 struct Kind {
@@ -92,8 +122,8 @@ HFONT Controls::Font(const FontStyle& style) {
     return found->second;
   HFONT font =
       CreateFontW(-FontPixels(style.points, dpi_), 0, 0, 0, style.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                  style.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
+                  style.underline, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
+                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, FaceAt(dpi_));
   fonts_.emplace(key, font);
   return font;
 }
@@ -164,8 +194,8 @@ HBRUSH Controls::ColourStatic(HWND control, HDC dc) const {
   // in the system's colours (a high-contrast theme, say); a fixed colour
   // gives way to the system's link colour.
   if (row && row->foreColour != kDefaultColour) {
-    SetTextColor(dc, ToColorRef(TextColour(back, {ResolveColour(row->foreColour),
-                                                  SystemRgb(COLOR_HOTLIGHT)})));
+    SetTextColor(dc, ToColorRef(TextColour(
+                         back, {ResolveColour(row->foreColour), SystemRgb(COLOR_HOTLIGHT)})));
   } else if (row && row->backColour != kDefaultColour) {
     SetTextColor(dc, ToColorRef(TextColour(back, {SystemRgb(COLOR_WINDOWTEXT)})));
   }

@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <thread>
@@ -141,8 +143,11 @@ std::wstring Program() {
 // that is set, else from its file.
 class QuorvelTest : public ::testing::TestWithParam<UINT> {
  protected:
-  void SetUp() override {
-    SetDpi(GetParam());
+  void SetUp() override { Start(GetParam()); }
+
+  // Starts the program at `dpi` and waits for its main window in front.
+  void Start(UINT dpi) {
+    SetDpi(dpi);
     std::wstring start = Variable(L"QUORVEL_START", Program());
     SHELLEXECUTEINFOW shell{};
     shell.cbSize = sizeof(shell);
@@ -168,13 +173,17 @@ class QuorvelTest : public ::testing::TestWithParam<UINT> {
         << "the main window is not in front";
   }
 
-  void TearDown() override {
+  void TearDown() override { Stop(); }
+
+  // Ends the program if it still runs.
+  void Stop() {
     if (process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
       TerminateProcess(process_, 1);
       WaitForSingleObject(process_, 5000);
     }
     if (process_)
       CloseHandle(process_);
+    process_ = nullptr;
     SetDpi(96);
   }
 
@@ -476,7 +485,87 @@ TEST(QuorvelProgramTest, CarriesItsIconAndVersion) {
   EXPECT_EQ(std::wstring(product), L"1.0.0");
 }
 
-INSTANTIATE_TEST_SUITE_P(Dpi, QuorvelTest, ::testing::Values(96u, 144u),
+// The ink of a control's text as the screen shows it: the box around its
+// dark pixels, and their count.
+struct Ink {
+  int width = 0;
+  int height = 0;
+  long pixels = 0;
+};
+
+Ink InkOf(HWND control) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  int width = rect.right - rect.left;
+  int height = rect.bottom - rect.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  GdiFlush();
+  Ink ink;
+  int left = width, right = -1, top = height, bottom = -1;
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      std::uint32_t p = pixels[y * width + x];
+      if (((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) >= 3 * 96)
+        continue;
+      ++ink.pixels;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  ink.width = right >= left ? right - left + 1 : 0;
+  ink.height = bottom >= top ? bottom - top + 1 : 0;
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return ink;
+}
+
+// The texts keep growing with the DPI beyond 150 %, where the classic bitmap
+// face stops: from 144 to 192 DPI a prompt's ink and the bold heading's grow
+// by a third in width and height, and the heading keeps its weight.
+TEST_P(QuorvelTest, TextsKeepGrowingBeyond150Percent) {
+  if (GetParam() != 144)
+    GTEST_SKIP() << "compares 144 with 192 DPI once";
+  const char* labels[] = {"Label1", "Label3"};
+  Ink at144[2];
+  for (int i = 0; i < 2; ++i) {
+    ASSERT_TRUE(WaitFor([&] { return InkOf(Control(labels[i])).pixels > 0; })) << labels[i];
+    at144[i] = InkOf(Control(labels[i]));
+  }
+  Stop();
+  Start(192);
+  for (int i = 0; i < 2; ++i) {
+    ASSERT_TRUE(WaitFor([&] { return InkOf(Control(labels[i])).pixels > 0; })) << labels[i];
+    Ink at192 = InkOf(Control(labels[i]));
+    double wider = static_cast<double>(at192.width) / at144[i].width;
+    double taller = static_cast<double>(at192.height) / at144[i].height;
+    double more = static_cast<double>(at192.pixels) / static_cast<double>(at144[i].pixels);
+    EXPECT_NEAR(wider, 4.0 / 3, 0.1) << labels[i] << ": " << at144[i].width
+                                     << " px wide at 144 DPI, " << at192.width << " at 192";
+    EXPECT_NEAR(taller, 4.0 / 3, 0.15) << labels[i] << ": " << at144[i].height
+                                       << " px tall at 144 DPI, " << at192.height << " at 192";
+    EXPECT_NEAR(more, 16.0 / 9, 0.5) << labels[i] << ": " << at144[i].pixels
+                                     << " dark pixels at 144 DPI, " << at192.pixels << " at 192";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, QuorvelTest, ::testing::Values(96u, 144u, 192u),
                          [](const auto& dpi) { return std::to_string(dpi.param); });
 
 }  // namespace
