@@ -6,9 +6,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "ui/qt/classic_look.h"
 #include "ui/qt/form1_window.h"
+#include "ui/qt/platform.h"
 #include "ui/qt/qt_desktop.h"
 
 namespace {
@@ -66,8 +68,16 @@ int main(int argc, char** argv) {
   }
   // Asked before QApplication takes its options out of argv.
   bool userStyle = quorvel::ui::qt::UserChoseStyle(argc, argv);
+  std::vector<char*> arguments(argv, argv + argc);
+  char platformOption[] = "-platform";
+  if (const char* platform = quorvel::ui::qt::PreferredPlatform(argc, argv)) {
+    arguments.push_back(platformOption);
+    arguments.push_back(const_cast<char*>(platform));
+  }
+  int count = static_cast<int>(arguments.size());
+  arguments.push_back(nullptr);
   qtHandler = qInstallMessageHandler(ReportUnreachableDisplay);
-  QApplication application(argc, argv);
+  QApplication application(count, arguments.data());
   qInstallMessageHandler(qtHandler);
   QApplication::setApplicationName(QStringLiteral("Quorvel"));
   QApplication::setDesktopFileName(QStringLiteral("quorvel"));

@@ -15,6 +15,7 @@
 #include "ui/form1_table.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/classic_look.h"
+#include "ui/qt/platform.h"
 
 namespace quorvel::ui::qt {
 namespace {
@@ -111,6 +112,62 @@ TEST(AppIconTest, IsDrawnFromARenderingLargeEnoughForTheScreensScale) {
                            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     EXPECT_EQ(picture.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), rendering)
         << "at " << scale << " the " << size << "-pixel rendering, not the 32-pixel one scaled up";
+  }
+}
+
+// Sets or unsets (nullptr) an environment variable for the life of the
+// object, then puts back what was there.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const char* value)
+      : name_(name), wasSet_(qEnvironmentVariableIsSet(name)), saved_(qgetenv(name)) {
+    if (value)
+      qputenv(name, value);
+    else
+      qunsetenv(name);
+  }
+  ~ScopedVariable() {
+    if (wasSet_)
+      qputenv(name_, saved_);
+    else
+      qunsetenv(name_);
+  }
+  ScopedVariable(const ScopedVariable&) = delete;
+  ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+ private:
+  const char* name_;
+  bool wasSet_;
+  QByteArray saved_;
+};
+
+TEST(PlatformTest, AWaylandSessionWithX11GoesThroughX11UnlessTheUserChose) {
+  const struct {
+    const char* wayland;
+    const char* display;
+    const char* platform;
+    std::vector<const char*> arguments;
+    const char* expected;
+  } cases[] = {
+      {"wayland-0", ":0", nullptr, {"quorvel"}, "xcb"},
+      {"wayland-0", nullptr, nullptr, {"quorvel"}, nullptr},
+      {nullptr, ":0", nullptr, {"quorvel"}, nullptr},
+      {"wayland-0", ":0", "wayland", {"quorvel"}, nullptr},
+      {"wayland-0", ":0", nullptr, {"quorvel", "-platform", "wayland"}, nullptr},
+      {"wayland-0", ":0", nullptr, {"quorvel", "--platform=wayland"}, nullptr},
+      {"wayland-0", ":0", nullptr, {"quorvel", "-platformtheme", "gtk3"}, "xcb"},
+  };
+  for (const auto& c : cases) {
+    ScopedVariable wayland("WAYLAND_DISPLAY", c.wayland);
+    ScopedVariable display("DISPLAY", c.display);
+    ScopedVariable platform("QT_QPA_PLATFORM", c.platform);
+    std::vector<char*> argv;
+    for (const char* argument : c.arguments)
+      argv.push_back(const_cast<char*>(argument));
+    const char* chosen = PreferredPlatform(static_cast<int>(argv.size()), argv.data());
+    EXPECT_STREQ(chosen, c.expected)
+        << (c.wayland ? c.wayland : "-") << " " << (c.display ? c.display : "-") << " "
+        << (c.platform ? c.platform : "-") << " " << c.arguments.back();
   }
 }
 

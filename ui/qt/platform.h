@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+namespace quorvel::ui::qt {
+
+// The Qt platform plugin the program asks for, or nullptr to let Qt choose.
+// In a Wayland session that also runs X11 (XWayland) it is "xcb": only there
+// does the About window keep its fixed place, stay out of the task bar and
+// show no minimize or maximize button, none of which a Wayland window can ask
+// for. A platform the user names (QT_QPA_PLATFORM, -platform) is kept. Asked
+// before QApplication takes its options out of argv.
+const char* PreferredPlatform(int argc, char** argv);
+
+}  // namespace quorvel::ui::qt
