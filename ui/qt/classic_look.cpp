@@ -2,6 +2,7 @@
 #include "ui/qt/classic_look.h"
 
 #include "ui/qt/form_builder.h"
+#include "ui/qt/platform.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -40,16 +41,7 @@ class ClassicStyle final : public QProxyStyle {
 }  // namespace
 
 bool UserChoseStyle(int argc, char** argv) {
-  if (!qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))
-    return true;
-  for (int i = 1; i < argc; ++i) {
-    QByteArrayView argument(argv[i]);
-    if (argument.startsWith("--"))
-      argument = argument.sliced(1);
-    if (argument == "-style" || argument.startsWith("-style="))
-      return true;
-  }
-  return false;
+  return !qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE") || NamesQtOption(argc, argv, "style");
 }
 
 void ApplyClassicLook(bool keepStyle) {

@@ -1,21 +1,27 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/platform.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QtGlobal>
 
 namespace quorvel::ui::qt {
 
-const char* PreferredPlatform(int argc, char** argv) {
-  if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-    return nullptr;
+bool NamesQtOption(int argc, char** argv, const char* name) {
+  QByteArray option = QByteArray("-") + name;
   for (int i = 1; i < argc; ++i) {
     QByteArrayView argument(argv[i]);
     if (argument.startsWith("--"))
       argument = argument.sliced(1);
-    if (argument == "-platform" || argument.startsWith("-platform="))
-      return nullptr;
+    if (argument == option || argument.startsWith(option + '='))
+      return true;
   }
+  return false;
+}
+
+const char* PreferredPlatform(int argc, char** argv) {
+  if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || NamesQtOption(argc, argv, "platform"))
+    return nullptr;
   if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY"))
     return "xcb";
   return nullptr;

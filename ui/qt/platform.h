@@ -3,6 +3,10 @@
 
 namespace quorvel::ui::qt {
 
+// Whether the command line gives Qt's option `name` ("platform", "style"),
+// written -name or --name, with its value after it or after "=".
+bool NamesQtOption(int argc, char** argv, const char* name);
+
 // The Qt platform plugin the program asks for, or nullptr to let Qt choose.
 // In a Wayland session that also runs X11 (XWayland) it is "xcb": only there
 // does the About window keep its fixed place, stay out of the task bar and
