@@ -95,8 +95,7 @@ double Luminance(Rgb colour) {
     double c = channel / 255.0;
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
   };
-  return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) +
-         0.0722 * linear(colour.blue);
+  return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) + 0.0722 * linear(colour.blue);
 }
 
 constexpr Rgb kBlack{0, 0, 0};
