@@ -118,7 +118,8 @@ kill "$running"
 wait "$running" 2>/dev/null || true
 echo "while the program runs: the update and the uninstall stop with exit code 3, changing nothing"
 
-QUORVEL_EXE='C:\Program Files\Quorvel\quorvel.exe' \
+# In the C locale, as CTest runs them: Wine takes the user locale from it.
+LC_ALL=C QUORVEL_EXE='C:\Program Files\Quorvel\quorvel.exe' \
 QUORVEL_START='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Quorvel.lnk' \
   "$WINE_DIR/wine64" "$tests" </dev/null > "$snapshots/e2e.log" 2>&1 \
   || { cat "$snapshots/e2e.log"; fail "the end-to-end tests failed on the installed program"; }
