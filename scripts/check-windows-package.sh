@@ -73,8 +73,9 @@ wine "Z:$older" /S
 grep -q "0.9.0" <<< "$(wine reg query "$key" /reg:64)" || fail "the older version did not install"
 
 start=$(date +%s.%N)
-wine "$(realpath "$setup")" /S
+code=$(status "$(realpath "$setup")" /S)
 installed=$(date +%s.%N)
+[ "$code" = 0 ] || fail "the install over 0.9.0 gave exit code $code"
 echo "silent install: $(echo "$installed - $start" | bc) s"
 
 for file in quorvel.exe LICENSE.txt uninstall.exe; do
