@@ -56,65 +56,6 @@ TEST(FormBuilderTest, ThingsThatTakeNoFocusLieBeneathThoseThatDo) {
       << "the grey line is drawn over the white one";
 }
 
-TEST(ClassicLookTest, TheUsersOwnStyleIsSeenOnTheCommandLineAndInTheEnvironment) {
-  const struct {
-    std::vector<const char*> arguments;
-    const char* override;  // QT_STYLE_OVERRIDE; nullptr: not set
-    bool chosen;
-  } cases[] = {
-      {{"quorvel"}, nullptr, false},
-      {{"quorvel", "-style", "Fusion"}, nullptr, true},
-      {{"quorvel", "-style=Fusion"}, nullptr, true},
-      {{"quorvel", "--style", "fusion"}, nullptr, true},
-      {{"quorvel", "--style=fusion"}, nullptr, true},
-      {{"quorvel", "-stylesheet", "look.qss"}, nullptr, false},
-      {{"quorvel", "style"}, nullptr, false},
-      {{"quorvel"}, "Fusion", true},
-      {{"quorvel"}, "", false},
-  };
-  QByteArray saved = qgetenv("QT_STYLE_OVERRIDE");
-  bool wasSet = qEnvironmentVariableIsSet("QT_STYLE_OVERRIDE");
-  for (const auto& c : cases) {
-    if (c.override)
-      qputenv("QT_STYLE_OVERRIDE", c.override);
-    else
-      qunsetenv("QT_STYLE_OVERRIDE");
-    std::vector<char*> argv;
-    for (const char* argument : c.arguments)
-      argv.push_back(const_cast<char*>(argument));
-    EXPECT_EQ(UserChoseStyle(static_cast<int>(argv.size()), argv.data()), c.chosen)
-        << c.arguments.back() << " / " << (c.override ? c.override : "(unset)");
-  }
-  if (wasSet)
-    qputenv("QT_STYLE_OVERRIDE", saved);
-  else
-    qunsetenv("QT_STYLE_OVERRIDE");
-}
-
-TEST(ClassicLookTest, AChosenStyleStaysAndTheClassicOneComesOtherwise) {
-  QApplication::setStyle(QStringLiteral("Fusion"));
-  ApplyClassicLook(true);
-  EXPECT_EQ(QApplication::style()->name(), QStringLiteral("fusion"));
-  ApplyClassicLook(false);
-  auto* proxy = qobject_cast<QProxyStyle*>(QApplication::style());
-  ASSERT_NE(proxy, nullptr);
-  EXPECT_EQ(proxy->baseStyle()->name(), QStringLiteral("windows"));
-}
-
-TEST(AppIconTest, IsDrawnFromARenderingLargeEnoughForTheScreensScale) {
-  EXPECT_EQ(AppIcon(1.0).availableSizes(), QList<QSize>{QSize(32, 32)})
-      << "at 100 % nothing more is read at start-up";
-  for (int size : {48, 64}) {
-    qreal scale = size / 32.0;
-    QPixmap picture = AppIcon(scale).pixmap(QSize(32, 32), scale);
-    EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(32, 32)) << scale;
-    QImage rendering = QImage(QStringLiteral(":/quorvel/icons/quorvel-%1.png").arg(size))
-                           .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    EXPECT_EQ(picture.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), rendering)
-        << "at " << scale << " the " << size << "-pixel rendering, not the 32-pixel one scaled up";
-  }
-}
-
 // Sets or unsets (nullptr) an environment variable for the life of the
 // object, then puts back what was there.
 class ScopedVariable {
@@ -140,6 +81,56 @@ class ScopedVariable {
   bool wasSet_;
   QByteArray saved_;
 };
+
+TEST(ClassicLookTest, TheUsersOwnStyleIsSeenOnTheCommandLineAndInTheEnvironment) {
+  const struct {
+    std::vector<const char*> arguments;
+    const char* override;  // QT_STYLE_OVERRIDE; nullptr: not set
+    bool chosen;
+  } cases[] = {
+      {{"quorvel"}, nullptr, false},
+      {{"quorvel", "-style", "Fusion"}, nullptr, true},
+      {{"quorvel", "-style=Fusion"}, nullptr, true},
+      {{"quorvel", "--style", "fusion"}, nullptr, true},
+      {{"quorvel", "--style=fusion"}, nullptr, true},
+      {{"quorvel", "-stylesheet", "look.qss"}, nullptr, false},
+      {{"quorvel", "style"}, nullptr, false},
+      {{"quorvel"}, "Fusion", true},
+      {{"quorvel"}, "", false},
+  };
+  for (const auto& c : cases) {
+    ScopedVariable style("QT_STYLE_OVERRIDE", c.override);
+    std::vector<char*> argv;
+    for (const char* argument : c.arguments)
+      argv.push_back(const_cast<char*>(argument));
+    EXPECT_EQ(UserChoseStyle(static_cast<int>(argv.size()), argv.data()), c.chosen)
+        << c.arguments.back() << " / " << (c.override ? c.override : "(unset)");
+  }
+}
+
+TEST(ClassicLookTest, AChosenStyleStaysAndTheClassicOneComesOtherwise) {
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  ApplyClassicLook(true);
+  EXPECT_EQ(QApplication::style()->name(), QStringLiteral("fusion"));
+  ApplyClassicLook(false);
+  auto* proxy = qobject_cast<QProxyStyle*>(QApplication::style());
+  ASSERT_NE(proxy, nullptr);
+  EXPECT_EQ(proxy->baseStyle()->name(), QStringLiteral("windows"));
+}
+
+TEST(AppIconTest, IsDrawnFromARenderingLargeEnoughForTheScreensScale) {
+  EXPECT_EQ(AppIcon(1.0).availableSizes(), QList<QSize>{QSize(32, 32)})
+      << "at 100 % nothing more is read at start-up";
+  for (int size : {48, 64}) {
+    qreal scale = size / 32.0;
+    QPixmap picture = AppIcon(scale).pixmap(QSize(32, 32), scale);
+    EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(32, 32)) << scale;
+    QImage rendering = QImage(QStringLiteral(":/quorvel/icons/quorvel-%1.png").arg(size))
+                           .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(picture.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), rendering)
+        << "at " << scale << " the " << size << "-pixel rendering, not the 32-pixel one scaled up";
+  }
+}
 
 TEST(PlatformTest, AWaylandSessionWithX11GoesThroughX11UnlessTheUserChose) {
   const struct {
