@@ -5,6 +5,7 @@
 #include <objbase.h>
 #include <oleacc.h>
 
+#include "ui/win32/system_function.h"
 #include "ui/win32/text.h"
 
 namespace quorvel::ui::win32 {
@@ -15,16 +16,13 @@ namespace {
 // program imports is loaded at every start, needed or not.
 struct Com {
   HMODULE module = LoadLibraryW(L"ole32.dll");
-  decltype(&CoInitializeEx) initialize = Find<decltype(&CoInitializeEx)>("CoInitializeEx");
-  decltype(&CoCreateInstance) create = Find<decltype(&CoCreateInstance)>("CoCreateInstance");
-  decltype(&CoUninitialize) uninitialize = Find<decltype(&CoUninitialize)>("CoUninitialize");
+  decltype(&CoInitializeEx) initialize =
+      FindFunction<decltype(&CoInitializeEx)>(module, "CoInitializeEx");
+  decltype(&CoCreateInstance) create =
+      FindFunction<decltype(&CoCreateInstance)>(module, "CoCreateInstance");
+  decltype(&CoUninitialize) uninitialize =
+      FindFunction<decltype(&CoUninitialize)>(module, "CoUninitialize");
 
-  template <typename Function>
-  Function Find(const char* name) const {
-    return module
-               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
-               : nullptr;
-  }
   bool loaded() const { return initialize && create && uninitialize; }
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/win32/dpi.h"
 
+#include "ui/win32/system_function.h"
+
 namespace quorvel::ui::win32 {
 namespace {
 
@@ -10,24 +12,20 @@ using AdjustWindowRectExForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD
 // shcore's GetDpiForMonitor, with MDT_EFFECTIVE_DPI (0) as its second argument.
 using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 
-template <typename Function>
-Function Find(HMODULE module, const char* name) {
-  return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
-                : nullptr;
-}
-
 // The newer functions where the system has them, looked up once.
 struct DpiFunctions {
   HMODULE user32 = GetModuleHandleW(L"user32.dll");
-  GetDpiForWindowFunction forWindow = Find<GetDpiForWindowFunction>(user32, "GetDpiForWindow");
+  GetDpiForWindowFunction forWindow =
+      FindFunction<GetDpiForWindowFunction>(user32, "GetDpiForWindow");
   GetSystemMetricsForDpiFunction metrics =
-      Find<GetSystemMetricsForDpiFunction>(user32, "GetSystemMetricsForDpi");
+      FindFunction<GetSystemMetricsForDpiFunction>(user32, "GetSystemMetricsForDpi");
   AdjustWindowRectExForDpiFunction adjust =
-      Find<AdjustWindowRectExForDpiFunction>(user32, "AdjustWindowRectExForDpi");
+      FindFunction<AdjustWindowRectExForDpiFunction>(user32, "AdjustWindowRectExForDpi");
   // shcore is loaded only where GetDpiForWindow is missing.
   GetDpiForMonitorFunction forMonitor =
-      forWindow ? nullptr
-                : Find<GetDpiForMonitorFunction>(LoadLibraryW(L"shcore.dll"), "GetDpiForMonitor");
+      forWindow
+          ? nullptr
+          : FindFunction<GetDpiForMonitorFunction>(LoadLibraryW(L"shcore.dll"), "GetDpiForMonitor");
 };
 
 bool windows7 = false;
