@@ -4,7 +4,7 @@
 // numbers for users to read, and dividing with the run-time checks.
 //
 //   ToNumber      text -> double, by the user's decimal separator
-//   FormatValue   double -> text, by a digit pattern such as "###0.00"
+//   FormatValue   double -> text with two decimals, by the pattern "###0.00"
 //   NumberToText  double (or text) -> plain text with "." and a sign column
 //   Divide        a / b, with division by zero and overflow as errors
 //
@@ -19,42 +19,6 @@
 
 namespace quorvel {
 
-// A digit pattern for FormatValue: '0' is a digit always written, '#' a digit
-// written only when needed, and one '.' marks the decimal separator. The
-// pattern is checked at compile time, so a bad pattern never reaches a user.
-struct DigitPattern {
-  int minIntegerDigits = 0;
-  int minDecimals = 0;
-  int maxDecimals = 0;
-
-  consteval explicit DigitPattern(std::string_view pattern) {
-    bool afterPoint = false;
-    for (char c : pattern) {
-      if (c == '.' && !afterPoint) {
-        afterPoint = true;
-      } else if (c == '0' && afterPoint) {
-        if (maxDecimals != minDecimals)
-          throw "a '0' after a '#' in the decimals";
-        ++minDecimals;
-        ++maxDecimals;
-      } else if (c == '#' && afterPoint) {
-        ++maxDecimals;
-      } else if (c == '0') {
-        ++minIntegerDigits;
-      } else if (c == '#') {
-        if (minIntegerDigits != 0)
-          throw "a '#' after a '0' in the integer digits";
-      } else {
-        throw "only '#', '0' and one '.' may stand in a digit pattern";
-      }
-    }
-    if (maxDecimals > 15)
-      throw "at most 15 decimals";
-    if (minIntegerDigits > 32)
-      throw "at most 32 integer digits";
-  }
-};
-
 // Reads a number as the user types it: blanks around it, an optional sign,
 // digits with at most one decimal separator of `format`, an optional exponent.
 // Throws CalcError: TypeMismatch for anything else (empty text included),
@@ -62,12 +26,12 @@ struct DigitPattern {
 // double reads as zero or the nearest subnormal.
 double ToNumber(std::string_view text, const NumberFormat& format = UserNumberFormat());
 
-// Writes `value` by `pattern` with the decimal separator of `format`: no
+// Writes `value` by the pattern "###0.00" with the decimal separator of
+// `format`: at least one digit before the separator, exactly two after it, no
 // grouping, no exponent, a minus sign for a negative value. Rounding is to
 // nearest, and an exact half rounds away from zero (0.125 -> "0.13"), as
 // people round by hand. A value that rounds to zero is written without a sign.
-std::string FormatValue(double value, const DigitPattern& pattern,
-                        const NumberFormat& format = UserNumberFormat());
+std::string FormatValue(double value, const NumberFormat& format = UserNumberFormat());
 
 // Writes `value` rounded to 15 significant digits with "." as the separator:
 // a leading blank unless negative (then "-"), no trailing zeros after the

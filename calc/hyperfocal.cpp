@@ -15,96 +15,93 @@ namespace {
 constexpr double kConfusionFactor = 0.3;
 constexpr double kMillimetresToMetres = 1e-3;
 constexpr double kFeetPerMetre = 3.281;
-constexpr DigitPattern kResultPattern{"###0.00"};
 constexpr std::string_view kUnitSuffix = " ft.";
 
 using Kind = CalcError::Kind;
 
-// An input and how to ask for it: its name, and a whole and a fractional
-// example of it.
-struct Input {
-  std::string_view name;
-  std::string_view whole;
-  std::string_view integerPart;
-  std::string_view fractionPart;
-  int argument;
-};
-constexpr Input kFocal{"The focal length", "50", "10", "5", kFocalArgument};
-constexpr Input kAperture{"The f-number", "8", "2", "8", kApertureArgument};
+// The steps that can fail, in the order they run.
+enum class Step { ReadFocal, SquareFocal, ReadAperture, ScaleAperture, Divide, Scale };
 
-// Reads one of the two inputs; an error says which input was at fault, and
-// shows numbers typed as the user must type them ("8 or 2,8" in a locale
-// that writes a decimal comma).
-double ReadInput(std::string_view text, const NumberFormat& format, const Input& input) {
-  try {
-    return ToNumber(text, format);
-  } catch (const CalcError& error) {
-    std::string what(input.name);
-    if (error.kind() == Kind::Overflow) {
-      throw CalcError(error.kind(), what + " is too large a number.", input.argument);
-    }
-    throw CalcError(error.kind(),
-                    what + " is not a number. Type a number, for example " +
-                        std::string(input.whole) + " or " + std::string(input.integerPart) +
-                        std::string(format.decimal) + std::string(input.fractionPart) + ".",
-                    input.argument);
+// An error of the runtime's services said again of what the user typed: which
+// input was at fault, and how to type it, with numbers written as the user
+// must write them ("8 or 2,8" in a locale that writes a decimal comma).
+CalcError Explain(const CalcError& error, Step step, bool focalIsZero, const NumberFormat& format) {
+  const bool focal = step == Step::ReadFocal;
+  const int input = focal ? kFocalArgument : kApertureArgument;
+  const std::string name = focal ? "The focal length" : "The f-number";
+  switch (step) {
+    case Step::ReadFocal:
+    case Step::ReadAperture:
+      if (error.kind() == Kind::Overflow)
+        return {error.kind(), name + " is too large a number.", input};
+      return {error.kind(),
+              name + " is not a number. Type a number, for example " + (focal ? "50" : "8") +
+                  " or " + (focal ? "10" : "2") + std::string(format.decimal) +
+                  (focal ? "5" : "8") + ".",
+              input};
+    case Step::SquareFocal:
+      return {error.kind(),
+              "The focal length is too large: its square is beyond the range of numbers this "
+              "program can handle.",
+              kFocalArgument};
+    case Step::ScaleAperture:
+      return {error.kind(), "The f-number is too large to compute with.", kApertureArgument};
+    case Step::Divide:
+      if (error.kind() == Kind::DivisionByZero)
+        return {error.kind(), "The f-number cannot be zero.", kApertureArgument};
+      if (focalIsZero) {
+        return {error.kind(),
+                "A focal length of zero with an f-number of zero has no hyperfocal distance.",
+                kApertureArgument};
+      }
+      return {error.kind(),
+              "The hyperfocal distance is too large to compute: try a smaller focal length or a "
+              "larger f-number.",
+              kFocalArgument};
+    case Step::Scale:
+      break;
   }
-}
-
-// CheckFloat, with an error that says what went beyond the range and which
-// input is to blame.
-void CheckFloatFor(const char* description, int argument) {
-  try {
-    CheckFloat();
-  } catch (const CalcError&) {
-    throw CalcError(Kind::FloatingPointFault, description, argument);
-  }
+  return {error.kind(),
+          "The hyperfocal distance is beyond the range of numbers this program can handle."};
 }
 
 }  // namespace
 
 std::string CalcHyperfocal(std::string_view focalText, std::string_view apertureText,
                            const NumberFormat& format) {
-  ClearFloat();
-  double focal = ReadInput(focalText, format, kFocal);
-  double focalSquared = Multiply(focal, focal);
-  CheckFloatFor(
-      "The focal length is too large: its square is beyond the range of numbers this program "
-      "can handle.",
-      kFocalArgument);
-
-  ClearFloat();
-  double aperture = ReadInput(apertureText, format, kAperture);
-  double denominator = Multiply(aperture, kConfusionFactor);
-  CheckFloatFor("The f-number is too large to compute with.", kApertureArgument);
-
-  double quotient = 0.0;
+  Step step = Step::ReadFocal;
+  double focalSquared = 0.0;
   try {
-    quotient = Divide(focalSquared, denominator);
-  } catch (const CalcError& error) {
-    if (error.kind() == Kind::DivisionByZero) {
-      throw CalcError(error.kind(), "The f-number cannot be zero.", kApertureArgument);
-    }
-    if (focalSquared == 0.0) {
-      throw CalcError(error.kind(),
-                      "A focal length of zero with an f-number of zero has no hyperfocal distance.",
-                      kApertureArgument);
-    }
-    throw CalcError(error.kind(),
-                    "The hyperfocal distance is too large to compute: try a smaller focal length "
-                    "or a larger f-number.",
-                    kFocalArgument);
-  }
-  double feetPerMillimetreUnit = Multiply(kMillimetresToMetres, kFeetPerMetre);
-  // The flags were last cleared before the f-number was read, so this covers
-  // every step since.
-  CheckFloatFor("The hyperfocal distance is beyond the range of numbers this program can handle.",
-                CalcError::kNoArgument);
-  double feet = Multiply(quotient, feetPerMillimetreUnit);
+    ClearFloat();
+    double focal = ToNumber(focalText, format);
+    step = Step::SquareFocal;
+    focalSquared = Multiply(focal, focal);
+    CheckFloat();
 
-  std::string caption = NumberToText(FormatValue(feet, kResultPattern, format), format);
-  caption.append(kUnitSuffix);
-  return caption;
+    step = Step::ReadAperture;
+    ClearFloat();
+    double aperture = ToNumber(apertureText, format);
+    step = Step::ScaleAperture;
+    double denominator = Multiply(aperture, kConfusionFactor);
+    CheckFloat();
+
+    step = Step::Divide;
+    double quotient = Divide(focalSquared, denominator);
+    step = Step::Scale;
+    double feetPerMillimetreUnit = Multiply(kMillimetresToMetres, kFeetPerMetre);
+    // The flags were last cleared before the f-number was read, so this
+    // covers every step since.
+    CheckFloat();
+    double feet = Multiply(quotient, feetPerMillimetreUnit);
+
+    // Rounded to two decimals by the pattern "###0.00", then written again
+    // without the zeros the pattern wrote.
+    std::string caption = NumberToText(FormatValue(feet, format), format);
+    caption.append(kUnitSuffix);
+    return caption;
+  } catch (const CalcError& error) {
+    throw Explain(error, step, focalSquared == 0.0, format);
+  }
 }
 
 }  // namespace quorvel

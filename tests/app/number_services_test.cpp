@@ -146,7 +146,6 @@ struct FormatCase {
 };
 
 TEST(FormatValueTest, TwoDecimalsRoundHalvesAwayFromZero) {
-  constexpr DigitPattern pattern{"###0.00"};
   const FormatCase cases[] = {
       {3.4177083, "3.42"},     {0.125, "0.13"},
       {-0.125, "-0.13"},       {0.375, "0.38"},
@@ -158,21 +157,10 @@ TEST(FormatValueTest, TwoDecimalsRoundHalvesAwayFromZero) {
       {12345.678, "12345.68"}, {1e20, "100000000000000000000.00"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(FormatValue(c.value, pattern, kPlainFormat), c.expected) << c.value;
+    EXPECT_EQ(FormatValue(c.value, kPlainFormat), c.expected) << c.value;
   }
-  EXPECT_EQ(FormatValue(3.4177083, pattern, kComma), "3,42");
-  EXPECT_EQ(FormatValue(1e308, pattern, kPlainFormat).size(), 309u + 3u);
-}
-
-TEST(FormatValueTest, OtherPatterns) {
-  // Named, not temporaries: clang 14 crashes on a consteval temporary bound
-  // to a reference parameter.
-  constexpr DigitPattern whole{"0"}, upToTwo{"#.##"}, twoAndOne{"00.0"}, oneOrTwo{"0.0#"};
-  EXPECT_EQ(FormatValue(2.5, whole, kPlainFormat), "3");
-  EXPECT_EQ(FormatValue(0.5, upToTwo, kPlainFormat), ".5");
-  EXPECT_EQ(FormatValue(0.0, upToTwo, kPlainFormat), "0");
-  EXPECT_EQ(FormatValue(1.25, twoAndOne, kPlainFormat), "01.3");
-  EXPECT_EQ(FormatValue(7.1, oneOrTwo, kPlainFormat), "7.1");
+  EXPECT_EQ(FormatValue(3.4177083, kComma), "3,42");
+  EXPECT_EQ(FormatValue(1e308, kPlainFormat).size(), 309u + 3u);
 }
 
 TEST(NumberToTextTest, WritesPlainNumbersWithASignColumn) {
@@ -244,14 +232,13 @@ std::vector<double> RandomDoubles(int count) {
 }
 
 TEST(FormattersTest, AgreeWithExactRoundingAcrossAllMagnitudes) {
-  constexpr DigitPattern cents{"###0.00"};
   for (double value : RandomDoubles(20000)) {
     // Also the same mantissa moved to where two decimals matter: 2^-11 to 2^49.
     int ignored = 0;
     int exponent = static_cast<int>(std::bit_cast<std::uint64_t>(value) % 60) - 10;
     double everyday = std::ldexp(std::frexp(value, &ignored), exponent);
     for (double v : {value, everyday}) {
-      double shown = std::strtod(FormatValue(v, cents, kPlainFormat).c_str(), nullptr);
+      double shown = std::strtod(FormatValue(v, kPlainFormat).c_str(), nullptr);
       ASSERT_EQ(shown, testing::RoundToCents(v)) << std::hexfloat << v;
       if (v != 0) {
         double text = std::strtod(NumberToText(v).c_str(), nullptr);
