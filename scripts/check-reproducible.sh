@@ -3,9 +3,10 @@
 # Builds every artefact twice, from copies of this source tree in two
 # temporary folders of different names, one after the other, and compares
 # their SHA-256 sums: the Debian package, quorvel.exe, the installer and the
-# portable zip. A signed installer is compared with its signature taken off,
-# since a time-stamping server gives every signature a time of its own.
-# Prints the sums, and what differs.
+# portable zip. Each build's SHA256SUMS must hold for its artefacts. A signed
+# installer is compared with its signature taken off, since a time-stamping
+# server gives every signature a time of its own. Prints the sums, and what
+# differs.
 # Usage: scripts/check-reproducible.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -29,6 +30,8 @@ build() {
   mkdir -p "$tree"
   git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$tree"
   (cd "$tree" && scripts/package.sh >/dev/null && scripts/package-windows.sh >/dev/null)
+  (cd "$tree/build/release/package" && sha256sum --check --quiet SHA256SUMS)
+  (cd "$tree/build/mingw-release/package" && sha256sum --check --quiet SHA256SUMS)
   local file
   for file in "$tree"/build/mingw-release/package/quorvel-*-setup.exe; do
     if osslsigncode remove-signature -in "$file" -out "$file.unsigned" >/dev/null 2>&1; then
