@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/form1.h"
 
+#include <utility>
+
 #include "calc/hyperfocal.h"
 #include "ui/handler_guard.h"
 
@@ -15,8 +17,8 @@ std::string ResultAccessibleName(std::string_view caption) {
   return name;
 }
 
-Form1::Form1(Form1View& view, AboutLoader& loader, Desktop& desktop)
-    : view_(view), loader_(loader), desktop_(desktop) {}
+Form1::Form1(Form1View& view, Desktop& desktop, AboutViewFactory makeAboutView)
+    : view_(view), desktop_(desktop), makeAboutView_(std::move(makeAboutView)) {}
 
 Form1::~Form1() = default;
 
@@ -35,8 +37,11 @@ void Form1::cBye_Click() {
 
 void Form1::Contact_Click() {
   RunGuarded(desktop_, [&] {
-    if (!about_)
-      about_ = std::make_unique<frmAbout>(loader_, desktop_);
+    if (!about_) {
+      about_ = std::make_unique<frmAbout>(
+          makeAboutView_,
+          sysinfo::SysInfoServices{sysinfo::SystemRegistry(), probe_, launcher_, desktop_});
+    }
     about_->Show();
   });
 }

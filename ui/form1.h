@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 //
 // The main window's handlers, written once for every front end. They only
-// translate: each reads controls through the view, calls one function of
-// calc/ or app/, and writes one control.
+// translate between the window's controls (through the view) and the rest:
 //
 //   cCalculate_Click ──> CalcHyperfocal (calc/) ──caption──> iHyper
 //   cBye_Click ────────> Desktop::EndProgram (app/)
@@ -17,6 +16,7 @@
 #include <string_view>
 
 #include "app/desktop.h"
+#include "app/programs.h"
 #include "ui/frm_about.h"
 #include "ui/views.h"
 
@@ -28,9 +28,10 @@ std::string ResultAccessibleName(std::string_view caption);
 
 class Form1 {
  public:
-  // `view` is the window's controls, `loader` builds the About window and
-  // `desktop` shows messages and ends the program; all outlive this object.
-  Form1(Form1View& view, AboutLoader& loader, Desktop& desktop);
+  // `view` is the window's controls and `desktop` shows messages and ends the
+  // program; both outlive this object. `makeAboutView` builds the About
+  // window each time it loads.
+  Form1(Form1View& view, Desktop& desktop, AboutViewFactory makeAboutView);
   ~Form1();
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
@@ -41,7 +42,8 @@ class Form1 {
   void cCalculate_Click();
   // Exit: ends the program at once, whatever windows are open.
   void cBye_Click();
-  // About: creates the one About object on first use and shows its window.
+  // About: creates the one About object on first use, on the system's
+  // registry, launcher and file system, and shows its window.
   void Contact_Click();
 
   // The About object; nullptr until About is first chosen.
@@ -49,8 +51,10 @@ class Form1 {
 
  private:
   Form1View& view_;
-  AboutLoader& loader_;
   Desktop& desktop_;
+  AboutViewFactory makeAboutView_;
+  SystemLauncher launcher_;
+  SystemFileProbe probe_;
   std::unique_ptr<frmAbout> about_;
 };
 

@@ -7,11 +7,8 @@
 
 namespace quorvel::ui {
 
-frmAbout::frmAbout(AboutLoader& loader, Desktop& desktop)
-    : loader_(loader), services_{sysinfo::SystemRegistry(), probe_, launcher_, desktop} {}
-
-frmAbout::frmAbout(AboutLoader& loader, const sysinfo::SysInfoServices& services)
-    : loader_(loader), services_(services) {}
+frmAbout::frmAbout(AboutViewFactory makeView, const sysinfo::SysInfoServices& services)
+    : makeView_(std::move(makeView)), services_(services) {}
 
 bool frmAbout::GetKeyValue(sysinfo::RegKey KeyRoot, const std::string& KeyName,
                            const std::string& SubKeyRef, std::string& KeyVal) {
@@ -24,7 +21,7 @@ void frmAbout::StartSysInfo() {
 
 void frmAbout::Show() {
   if (!window_) {
-    window_ = loader_.LoadAboutWindow(*this);
+    window_ = makeView_(*this);
     Form_Load();
   }
   window_->Show();

@@ -12,8 +12,6 @@
 #include <memory>
 #include <string>
 
-#include "app/desktop.h"
-#include "app/programs.h"
 #include "sysinfo/sysinfo_launcher.h"
 #include "ui/views.h"
 
@@ -21,10 +19,9 @@ namespace quorvel::ui {
 
 class frmAbout {
  public:
-  // The object on the real registry, launcher and file system.
-  frmAbout(AboutLoader& loader, Desktop& desktop);
-  // The object on the given services (tests pass substitutes).
-  frmAbout(AboutLoader& loader, const sysinfo::SysInfoServices& services);
+  // `makeView` builds the window each time it loads; the operations work on
+  // `services`, which outlive this object.
+  frmAbout(AboutViewFactory makeView, const sysinfo::SysInfoServices& services);
   frmAbout(const frmAbout&) = delete;
   frmAbout& operator=(const frmAbout&) = delete;
 
@@ -34,8 +31,8 @@ class frmAbout {
   // Starts the system information tool or says that it is unavailable.
   void StartSysInfo();
 
-  // Shows the window modeless and without an owner, loading it first if it
-  // is not loaded; an open window is brought to the front, not loaded again.
+  // Shows the window modeless, loading it first if it is not loaded; an open
+  // window is brought to the front, not loaded again.
   void Show();
   // OK, Enter or Esc: unloads the window.
   void cmdOK_Click();
@@ -48,9 +45,7 @@ class frmAbout {
  private:
   void Form_Load();
 
-  SystemLauncher launcher_;
-  SystemFileProbe probe_;
-  AboutLoader& loader_;
+  AboutViewFactory makeView_;
   sysinfo::SysInfoServices services_;
   std::unique_ptr<AboutView> window_;
 };

@@ -8,11 +8,12 @@
 //                 put the focus in a box
 //   AboutView     one loaded About window: set its texts, show it; destroying
 //                 it unloads the window
-//   AboutLoader   loads (builds) a new About window
+//   AboutViewFactory  loads (builds) a new About window
 //
 // UTF-8 text throughout.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -44,17 +45,15 @@ class AboutView {
   // Unloads the window: it closes and its controls are gone.
   virtual ~AboutView() = default;
   virtual void SetText(AboutText which, std::string_view text) = 0;
-  // Shows the window modeless and without an owner, at the front and active.
+  // Shows the window modeless, at the front and active. It is not tied to
+  // the main window: on Win32 a hidden window owns it, which keeps it off
+  // the task bar.
   virtual void Show() = 0;
 };
 
-class AboutLoader {
- public:
-  virtual ~AboutLoader() = default;
-  // Builds the About window from its table, hidden, at its fixed place, with
-  // the focus on OK. OK, Enter and Esc call handlers.cmdOK_Click(); the close
-  // box calls handlers.Unload().
-  virtual std::unique_ptr<AboutView> LoadAboutWindow(frmAbout& handlers) = 0;
-};
+// Builds the About window from its table, hidden, at its fixed place, with
+// the focus on OK. OK and Enter call about.cmdOK_Click(); the close box calls
+// about.Unload(); Esc calls one of the two.
+using AboutViewFactory = std::function<std::unique_ptr<AboutView>(frmAbout& about)>;
 
 }  // namespace quorvel::ui

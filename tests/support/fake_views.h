@@ -34,8 +34,9 @@ class FakeForm1View final : public ui::Form1View {
 };
 
 // Loads pretend About windows and counts them: how many were loaded, how many
-// are open now, and the texts and showings of the last one.
-class FakeAboutWindows final : public ui::AboutLoader {
+// are open now, and the texts and showings of the last one. Passed to the
+// handlers as their factory with std::ref.
+class FakeAboutWindows final {
  public:
   class Window final : public ui::AboutView {
    public:
@@ -58,7 +59,7 @@ class FakeAboutWindows final : public ui::AboutLoader {
     FakeAboutWindows& owner_;
   };
 
-  std::unique_ptr<ui::AboutView> LoadAboutWindow(ui::frmAbout&) override {
+  std::unique_ptr<ui::AboutView> operator()(ui::frmAbout&) {
     ++loads;
     auto window = std::make_unique<Window>(*this);
     last = window.get();

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/calc_error.h"
 #include "tests/support/fake_views.h"
 #include "tests/support/recording_desktop.h"
@@ -27,7 +29,7 @@ class Form1HandlersTest : public ::testing::Test {
   FakeForm1View view_;
   FakeAboutWindows windows_;
   RecordingDesktop desktop_;
-  Form1 form_{view_, windows_, desktop_};
+  Form1 form_{view_, desktop_, std::ref(windows_)};
 };
 
 TEST_F(Form1HandlersTest, CalculateWritesTheCaptionAndItsName) {

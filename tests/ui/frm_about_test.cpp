@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "tests/support/fake_programs.h"
 #include "tests/support/fake_views.h"
 #include "tests/support/memory_registry.h"
@@ -22,7 +24,7 @@ class AboutHandlersTest : public ::testing::Test {
   FakePrograms programs_;
   RecordingDesktop desktop_;
   FakeAboutWindows windows_;
-  frmAbout about_{windows_, {registry_, programs_, programs_, desktop_}};
+  frmAbout about_{std::ref(windows_), {registry_, programs_, programs_, desktop_}};
 };
 
 TEST_F(AboutHandlersTest, LoadingSetsTheTextsFromTheIdentityInOrder) {

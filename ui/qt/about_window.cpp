@@ -52,14 +52,14 @@ AboutWindow::AboutWindow(frmAbout& handlers, const QPixmap& picture)
   dialog_->setObjectName(QStringLiteral("frmAbout"));
   dialog_->setModal(false);
   double dpi = dialog_->logicalDpiY();
-  controls_ = BuildControls(dialog_, kAboutControls, dpi, picture);
-  title_ = controls_.get<QLabel>("lblTitle");
-  version_ = controls_.get<QLabel>("lblVersion");
+  Controls controls = BuildControls(dialog_, kAboutControls, dpi, picture);
+  title_ = controls.get<QLabel>("lblTitle");
+  version_ = controls.get<QLabel>("lblVersion");
   QRect client = ToQRect(ClientPixels(kAboutWindow, kAboutPlace, dpi));
   dialog_->setFixedSize(client.size());
   dialog_->setGeometry(client);
 
-  auto* ok = controls_.get<QPushButton>("cmdOK");
+  auto* ok = controls.get<QPushButton>("cmdOK");
   QObject::connect(ok, &QPushButton::clicked, dialog_, [&handlers] { handlers.cmdOK_Click(); });
   // The close box, and Esc where the dialog sees it first, end up here too.
   QObject::connect(dialog_, &QDialog::finished, dialog_, [&handlers] { handlers.Unload(); });

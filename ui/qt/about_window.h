@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 //
-// One loaded About window on Qt Widgets: a modeless dialog without an owner,
+// One loaded About window on Qt Widgets: a modeless dialog without a parent,
 // built from the About table. Destroying it unloads the window.
 #pragma once
 
@@ -26,13 +26,8 @@ class AboutWindow final : public AboutView {
   void SetText(AboutText which, std::string_view text) override;
   void Show() override;
 
-  // The dialog, and the control named `name` in the About table.
-  QDialog* dialog() const { return dialog_; }
-  QWidget* control(std::string_view name) const { return controls_[name]; }
-
  private:
   QPointer<QDialog> dialog_;
-  Controls controls_;
   QLabel* title_ = nullptr;
   QLabel* version_ = nullptr;
 };

@@ -17,34 +17,34 @@ namespace quorvel::ui::qt {
 Form1Window::Form1Window(Desktop& desktop, QWidget* parent)
     : QMainWindow(parent),
       icon_(AppIcon(qApp->devicePixelRatio())),
-      handlers_(*this, *this, desktop) {
+      handlers_(*this, desktop, [this](frmAbout& about) { return MakeAboutWindow(about); }) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(ToQString(kForm1Window.caption));
   setWindowIcon(icon_);
 
   QMenu* menu = menuBar()->addMenu(ToQString(kMenuCaption));
   menu->setObjectName(QStringLiteral("Menu"));
-  help_ = menu->addAction(ToQString(kHelpItemCaption));
-  help_->setObjectName(QStringLiteral("Help"));
-  help_->setShortcut(QKeySequence(Qt::Key_F1));
-  contact_ = menu->addAction(ToQString(kContactItemCaption));
-  contact_->setObjectName(QStringLiteral("Contact"));
-  connect(contact_, &QAction::triggered, this, [this] { handlers_.Contact_Click(); });
+  QAction* help = menu->addAction(ToQString(kHelpItemCaption));
+  help->setObjectName(QStringLiteral("Help"));
+  help->setShortcut(QKeySequence(Qt::Key_F1));
+  QAction* contact = menu->addAction(ToQString(kContactItemCaption));
+  contact->setObjectName(QStringLiteral("Contact"));
+  connect(contact, &QAction::triggered, this, [this] { handlers_.Contact_Click(); });
 
   auto* client = new QWidget(this);
   double dpi = client->logicalDpiY();
   client->setMinimumSize(ToQRect(ClientPixels(kForm1Window, dpi)).size());
   setCentralWidget(client);
-  controls_ = BuildControls(client, kForm1Controls, dpi);
+  Controls controls = BuildControls(client, kForm1Controls, dpi);
 
-  focal_ = controls_.get<QLineEdit>("iFocal");
-  aperture_ = controls_.get<QLineEdit>("iAperature");
-  result_ = controls_.get<QLabel>("iHyper");
+  focal_ = controls.get<QLineEdit>("iFocal");
+  aperture_ = controls.get<QLineEdit>("iAperature");
+  result_ = controls.get<QLabel>("iHyper");
   result_->setAccessibleName(ToQString(ResultAccessibleName({})));
 
-  connect(controls_.get<QPushButton>("cCalculate"), &QPushButton::clicked, this,
+  connect(controls.get<QPushButton>("cCalculate"), &QPushButton::clicked, this,
           [this] { handlers_.cCalculate_Click(); });
-  connect(controls_.get<QPushButton>("cBye"), &QPushButton::clicked, this,
+  connect(controls.get<QPushButton>("cBye"), &QPushButton::clicked, this,
           [this] { handlers_.cBye_Click(); });
 
   // The window opens with the client area of the table, below the menu bar;
@@ -79,10 +79,10 @@ void Form1Window::FocusAndSelect(Box which) {
   atFault->selectAll();
 }
 
-std::unique_ptr<AboutView> Form1Window::LoadAboutWindow(frmAbout& handlers) {
+std::unique_ptr<AboutView> Form1Window::MakeAboutWindow(frmAbout& about) {
   if (picture_.isNull())
     picture_ = icon_.pixmap(QSize(32, 32), qApp->devicePixelRatio());
-  return std::make_unique<AboutWindow>(handlers, picture_);
+  return std::make_unique<AboutWindow>(about, picture_);
 }
 
 }  // namespace quorvel::ui::qt

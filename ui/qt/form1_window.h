@@ -2,7 +2,7 @@
 //
 // The main window on Qt Widgets: builds its controls from the table, and
 // hands every event to the handlers of ui/form1.h, which it serves as their
-// view and as the loader of the About window.
+// view; it builds their About windows too.
 #pragma once
 
 #include <QIcon>
@@ -13,44 +13,35 @@
 #include "ui/form1.h"
 #include "ui/qt/form_builder.h"
 
-class QAction;
 class QLabel;
 class QLineEdit;
 
 namespace quorvel::ui::qt {
 
-class Form1Window final : public QMainWindow, public Form1View, public AboutLoader {
+class Form1Window final : public QMainWindow, public Form1View {
  public:
   // Builds the window and its controls; nothing else happens at start-up.
   explicit Form1Window(Desktop& desktop, QWidget* parent = nullptr);
   ~Form1Window() override;
 
-  // The control named `name` in the control table.
-  QWidget* control(std::string_view name) const { return controls_[name]; }
-  // The menu items: "Quorvel He&lp" and "About".
-  QAction* helpItem() const { return help_; }
-  QAction* contactItem() const { return contact_; }
   // The handlers, and through them the About object.
   Form1& handlers() { return handlers_; }
 
   std::string BoxText(Box box) const override;
   void SetResult(std::string_view caption, std::string_view accessibleName) override;
   void FocusAndSelect(Box box) override;
-  std::unique_ptr<AboutView> LoadAboutWindow(frmAbout& handlers) override;
 
  private:
   QLineEdit* box(Box which) const;
+  std::unique_ptr<AboutView> MakeAboutWindow(frmAbout& about);
 
   // The application icon, and its 32 x 32 picture for the About window: made
   // once for the run, not at every load.
   QIcon icon_;
   QPixmap picture_;
-  Controls controls_;
   QLineEdit* focal_ = nullptr;
   QLineEdit* aperture_ = nullptr;
   QLabel* result_ = nullptr;
-  QAction* help_ = nullptr;
-  QAction* contact_ = nullptr;
   Form1 handlers_;
 };
 

@@ -33,11 +33,6 @@ QPalette::ColorRole SystemRole(int number) {
   }
 }
 
-Rgb ToRgb(const QColor& colour) {
-  return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
-          static_cast<std::uint8_t>(colour.blue())};
-}
-
 QColor ToQColor(Rgb colour) {
   return QColor(colour.red, colour.green, colour.blue);
 }

@@ -3,6 +3,7 @@
 // ui/layout.h.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QHash>
 #include <QPixmap>
@@ -16,9 +17,13 @@
 
 namespace quorvel::ui::qt {
 
-// A rectangle of ui/layout.h as a QRect.
 inline QRect ToQRect(const PixelRect& rect) {
   return QRect(rect.left, rect.top, rect.width, rect.height);
+}
+
+inline Rgb ToRgb(const QColor& colour) {
+  return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+          static_cast<std::uint8_t>(colour.blue())};
 }
 
 // The window's font in `style`: the classic face where it is installed, the

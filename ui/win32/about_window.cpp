@@ -40,13 +40,13 @@ void AboutWindow::Place(UINT dpi) {
 void AboutWindow::SetText(AboutText which, std::string_view text) {
   switch (which) {
     case AboutText::WindowCaption:
-      SetWindowText(hwnd(), text);
+      SetWindowTextUtf8(hwnd(), text);
       break;
     case AboutText::Title:
-      SetWindowText(title_, text);
+      SetWindowTextUtf8(title_, text);
       break;
     case AboutText::Version:
-      SetWindowText(version_, text);
+      SetWindowTextUtf8(version_, text);
       break;
   }
 }

@@ -27,14 +27,15 @@ HMENU MakeMenu() {
 }  // namespace
 
 Form1Window::Form1Window(HINSTANCE instance, Desktop& desktop)
-    : instance_(instance), handlers_(*this, *this, desktop) {
+    : instance_(instance),
+      handlers_(*this, desktop, [this](frmAbout& about) { return MakeAboutWindow(about); }) {
   WNDCLASSEXW windowClass{};
   windowClass.hInstance = instance;
   windowClass.lpszClassName = kForm1Class;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   Create(windowClass, kExStyle, kStyle, nullptr, MakeMenu());
-  SetWindowText(hwnd(), kForm1Window.caption);
+  SetWindowTextUtf8(hwnd(), kForm1Window.caption);
 
   ACCEL f1{FVIRTKEY, VK_F1, kHelpCommand};
   accelerators_ = CreateAcceleratorTableW(&f1, 1);
@@ -89,7 +90,7 @@ std::string Form1Window::BoxText(Box box) const {
 }
 
 void Form1Window::SetResult(std::string_view caption, std::string_view accessibleName) {
-  SetWindowText(result_, caption);
+  SetWindowTextUtf8(result_, caption);
   names().Set(result_, accessibleName);
 }
 
@@ -99,12 +100,12 @@ void Form1Window::FocusAndSelect(Box box) {
   SendMessageW(target, EM_SETSEL, 0, -1);
 }
 
-std::unique_ptr<AboutView> Form1Window::LoadAboutWindow(frmAbout& handlers) {
+std::unique_ptr<AboutView> Form1Window::MakeAboutWindow(frmAbout& about) {
   if (!aboutOwner_) {
     aboutOwner_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                   instance_, nullptr);
   }
-  return std::make_unique<AboutWindow>(instance_, aboutOwner_, handlers);
+  return std::make_unique<AboutWindow>(instance_, aboutOwner_, about);
 }
 
 void Form1Window::Command(int id) {

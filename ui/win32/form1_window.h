@@ -2,7 +2,7 @@
 //
 // The main window on Win32: builds its controls and menu from the table, and
 // hands every event to the handlers of ui/form1.h, which it serves as their
-// view and as the loader of the About window.
+// view; it builds their About windows too.
 #pragma once
 
 #include <windows.h>
@@ -15,7 +15,7 @@
 
 namespace quorvel::ui::win32 {
 
-class Form1Window final : public FormWindow, public Form1View, public AboutLoader {
+class Form1Window final : public FormWindow, public Form1View {
  public:
   // Builds the window, hidden, at the system's default position, with the
   // client area of the table below its menu bar.
@@ -28,9 +28,9 @@ class Form1Window final : public FormWindow, public Form1View, public AboutLoade
   std::string BoxText(Box box) const override;
   void SetResult(std::string_view caption, std::string_view accessibleName) override;
   void FocusAndSelect(Box box) override;
-  std::unique_ptr<AboutView> LoadAboutWindow(frmAbout& handlers) override;
 
  private:
+  std::unique_ptr<AboutView> MakeAboutWindow(frmAbout& about);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
   void DpiChanged(UINT dpi) override;
   void Command(int id);

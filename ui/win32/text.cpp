@@ -18,7 +18,7 @@ std::string WindowText(HWND window) {
   return win::Narrow(text).value_or("\xEF\xBF\xBD");
 }
 
-void SetWindowText(HWND window, std::string_view text) {
+void SetWindowTextUtf8(HWND window, std::string_view text) {
   SetWindowTextW(window, Wide(text).c_str());
 }
 

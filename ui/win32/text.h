@@ -15,7 +15,6 @@ std::wstring Wide(std::string_view text);
 // The text of a window or control, as UTF-8.
 std::string WindowText(HWND window);
 
-// Sets the text of a window or control.
-void SetWindowText(HWND window, std::string_view text);
+void SetWindowTextUtf8(HWND window, std::string_view text);
 
 }  // namespace quorvel::ui::win32

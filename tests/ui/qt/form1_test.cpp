@@ -17,29 +17,18 @@
 #include <QTimer>
 
 #include "app/calc_error.h"
-#include "tests/support/recording_desktop.h"
+#include "tests/ui/qt/form1_fixture.h"
 #include "ui/form1_table.h"
 #include "ui/qt/qt_desktop.h"
 
 namespace quorvel::ui::qt {
 namespace {
 
-class Form1Test : public ::testing::Test {
+class Form1Test : public Form1Fixture {
  protected:
-  void SetUp() override {
-    form_ = std::make_unique<Form1Window>(desktop_);
-    form_->show();
-    QApplication::setActiveWindow(form_.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
-  }
-
-  template <typename T = QWidget>
-  T* get(std::string_view name) const {
-    return qobject_cast<T*>(form_->control(name));
-  }
-  QLineEdit* focal() const { return get<QLineEdit>("iFocal"); }
-  QLineEdit* aperture() const { return get<QLineEdit>("iAperature"); }
-  QLabel* result() const { return get<QLabel>("iHyper"); }
+  QLineEdit* focal() const { return Control<QLineEdit>("iFocal"); }
+  QLineEdit* aperture() const { return Control<QLineEdit>("iAperature"); }
+  QLabel* result() const { return Control<QLabel>("iHyper"); }
 
   void Type(QLineEdit* box, const QString& text) {
     box->setFocus();
@@ -49,23 +38,19 @@ class Form1Test : public ::testing::Test {
   void Compute(const QString& focalText, const QString& apertureText) {
     Type(focal(), focalText);
     Type(aperture(), apertureText);
-    QTest::mouseClick(get<QPushButton>("cCalculate"), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>("cCalculate"), Qt::LeftButton);
   }
-
-  testing::RecordingDesktop desktop_;
-  std::unique_ptr<Form1Window> form_;
 };
 
 TEST_F(Form1Test, EveryControlSitsAtItsTableRectangleAt96Dpi) {
   ASSERT_EQ(form_->centralWidget()->logicalDpiY(), 96);
   for (const ControlRow& row : kForm1Controls) {
-    QWidget* widget = form_->control(row.name);
+    QWidget* widget = Control(row.name);
     ASSERT_NE(widget, nullptr) << row.name;
     EXPECT_EQ(widget->geometry(),
               QRect(row.left / 15, row.top / 15, row.width / 15, row.height / 15))
         << row.name;
-    QWidget* expectedParent =
-        row.parent.empty() ? form_->centralWidget() : form_->control(row.parent);
+    QWidget* expectedParent = row.parent.empty() ? form_->centralWidget() : Control(row.parent);
     EXPECT_EQ(widget->parentWidget(), expectedParent) << row.name;
   }
   EXPECT_EQ(form_->centralWidget()->size(), QSize(4950 / 15, 3510 / 15));
@@ -88,7 +73,7 @@ TEST_F(Form1Test, CaptionsFontsAndAlignment) {
       {"iHyper", "", 9.75, true, Qt::AlignLeft},
   };
   for (const auto& row : rows) {
-    auto* label = get<QLabel>(row.name);
+    auto* label = Control<QLabel>(row.name);
     ASSERT_NE(label, nullptr) << row.name;
     EXPECT_EQ(label->text(), row.text) << row.name;
     EXPECT_DOUBLE_EQ(label->font().pointSizeF(), row.points) << row.name;
@@ -96,17 +81,17 @@ TEST_F(Form1Test, CaptionsFontsAndAlignment) {
     EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, row.horizontal) << row.name;
     EXPECT_EQ(label->focusPolicy(), Qt::NoFocus) << row.name;
   }
-  EXPECT_EQ(get<QGroupBox>("Frame1")->title(), "Frame1");
-  EXPECT_EQ(get<QPushButton>("cCalculate")->text(), "&Calculate");
-  EXPECT_EQ(get<QPushButton>("cBye")->text(), "E&xit");
+  EXPECT_EQ(Control<QGroupBox>("Frame1")->title(), "Frame1");
+  EXPECT_EQ(Control<QPushButton>("cCalculate")->text(), "&Calculate");
+  EXPECT_EQ(Control<QPushButton>("cBye")->text(), "E&xit");
   EXPECT_TRUE(focal()->text().isEmpty());
   EXPECT_TRUE(aperture()->text().isEmpty());
   EXPECT_NE(result()->frameShape(), QFrame::NoFrame);
   EXPECT_EQ(result()->palette().color(QPalette::Window),
             QApplication::palette().color(QPalette::HighlightedText));
   for (const char* button : {"cCalculate", "cBye"}) {
-    EXPECT_FALSE(get<QPushButton>(button)->isDefault()) << button;
-    EXPECT_FALSE(get<QPushButton>(button)->autoDefault()) << button;
+    EXPECT_FALSE(Control<QPushButton>(button)->isDefault()) << button;
+    EXPECT_FALSE(Control<QPushButton>(button)->autoDefault()) << button;
   }
 }
 
@@ -167,7 +152,7 @@ TEST_F(Form1Test, HelpMenuAndF1DoNothing) {
   EXPECT_EQ(menu->actions()[0]->shortcut(), QKeySequence(Qt::Key_F1));
   EXPECT_EQ(menu->actions()[1]->text(), "About");
 
-  QSignalSpy helpChosen(form_->helpItem(), &QAction::triggered);
+  QSignalSpy helpChosen(form_->findChild<QAction*>("Help"), &QAction::triggered);
   QTest::keyClick(form_.get(), Qt::Key_F1);
   EXPECT_EQ(helpChosen.count(), 1) << "F1 reaches the help item";
   EXPECT_TRUE(desktop_.messages.empty());
@@ -203,7 +188,7 @@ TEST_F(Form1Test, BadInputIsReportedAndTheWindowGoesOn) {
     EXPECT_EQ(result()->text(), " 3.42 ft.") << "the result keeps its caption";
     EXPECT_TRUE(form_->isVisible());
     EXPECT_EQ(desktop_.endProgramCalls, 0);
-    auto* box = get<QLineEdit>(bad.atFault);
+    auto* box = Control<QLineEdit>(bad.atFault);
     EXPECT_EQ(QApplication::focusWidget(), box) << bad.focal << "/" << bad.aperture;
     EXPECT_EQ(box->selectedText(), box->text());
   }
@@ -217,8 +202,8 @@ TEST_F(Form1Test, InputsAreNamedByTheirPrompts) {
   };
   EXPECT_EQ(name(focal()), "Enter your focal length:");
   EXPECT_EQ(name(aperture()), "Enter your aperature (F/_)");
-  EXPECT_EQ(name(get("cCalculate")), "Calculate");
-  EXPECT_EQ(name(get("cBye")), "Exit");
+  EXPECT_EQ(name(Control("cCalculate")), "Calculate");
+  EXPECT_EQ(name(Control("cBye")), "Exit");
   EXPECT_EQ(name(result()), "Hyperfocal distance");
 }
 
@@ -240,7 +225,7 @@ TEST_F(Form1Test, OneFaceThroughoutMenusAndMessageBoxesIncluded) {
   };
   EXPECT_TRUE(same(form_->menuBar()->font())) << form_->menuBar()->font().toString().toStdString();
   EXPECT_TRUE(same(form_->menuBar()->findChild<QMenu*>("Menu")->font()));
-  EXPECT_TRUE(same(get("Label4")->font()));
+  EXPECT_TRUE(same(Control("Label4")->font()));
 
   // The real message box, closed from inside its own event loop.
   QFont boxFont;
@@ -255,13 +240,13 @@ TEST_F(Form1Test, OneFaceThroughoutMenusAndMessageBoxesIncluded) {
 }
 
 TEST_F(Form1Test, ResizingMovesNoControl) {
-  QRect before = get("cBye")->geometry();
+  QRect before = Control("cBye")->geometry();
   form_->resize(form_->size() * 2);
   QApplication::processEvents();
-  EXPECT_EQ(get("cBye")->geometry(), before);
+  EXPECT_EQ(Control("cBye")->geometry(), before);
   form_->resize(100, 80);
   QApplication::processEvents();
-  EXPECT_EQ(get("cBye")->geometry(), before);
+  EXPECT_EQ(Control("cBye")->geometry(), before);
 }
 
 }  // namespace

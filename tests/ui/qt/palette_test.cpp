@@ -14,18 +14,12 @@
 #include <QTest>
 #include <vector>
 
-#include "tests/support/recording_desktop.h"
+#include "tests/ui/qt/form1_fixture.h"
 #include "ui/layout.h"
-#include "ui/qt/about_window.h"
-#include "ui/qt/form1_window.h"
+#include "ui/qt/form_builder.h"
 
 namespace quorvel::ui::qt {
 namespace {
-
-Rgb ToRgb(const QColor& colour) {
-  return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
-          static_cast<std::uint8_t>(colour.blue())};
-}
 
 struct NamedPalette {
   const char* name;
@@ -93,31 +87,27 @@ std::vector<Text> TextsOf(QWidget* window) {
   return texts;
 }
 
-class PaletteTest : public ::testing::Test {
+class PaletteTest : public Form1Fixture {
  protected:
+  void SetUp() override {}
   void TearDown() override {
-    form_.reset();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Form1Fixture::TearDown();
     QApplication::setPalette(original_);
   }
 
   // Both windows, built in `palette`, the result computed.
   void Open(const QPalette& palette) {
     QApplication::setPalette(palette);
-    form_ = std::make_unique<Form1Window>(desktop_);
-    form_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+    Form1Fixture::Open();
     form_->handlers().Contact_Click();
-    about_ = static_cast<AboutWindow*>(form_->handlers().about()->window())->dialog();
+    about_ = AboutDialog();
     ASSERT_NE(about_, nullptr);
-    qobject_cast<QLineEdit*>(form_->control("iFocal"))->setText(QStringLiteral("50"));
-    qobject_cast<QLineEdit*>(form_->control("iAperature"))->setText(QStringLiteral("8"));
-    qobject_cast<QPushButton*>(form_->control("cCalculate"))->click();
+    Control<QLineEdit>("iFocal")->setText(QStringLiteral("50"));
+    Control<QLineEdit>("iAperature")->setText(QStringLiteral("8"));
+    Control<QPushButton>("cCalculate")->click();
   }
 
   QPalette original_ = QApplication::palette();
-  testing::RecordingDesktop desktop_;
-  std::unique_ptr<Form1Window> form_;
   QDialog* about_ = nullptr;
 };
 
@@ -139,7 +129,7 @@ TEST_F(PaletteTest, EveryTextReadsOnItsBackground) {
 TEST_F(PaletteTest, TheResultsBorderIsDrawnInItsTextColour) {
   for (const NamedPalette& named : Palettes()) {
     Open(named.palette);
-    auto* result = qobject_cast<QLabel*>(form_->control("iHyper"));
+    auto* result = Control<QLabel>("iHyper");
     QImage picture = result->grab().toImage();
     QColor text = result->palette().color(QPalette::WindowText);
     EXPECT_EQ(picture.pixelColor(picture.width() / 2, 0).rgb(), text.rgb()) << named.name;
