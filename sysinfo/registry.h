@@ -37,7 +37,6 @@ inline constexpr RegStatus kRegMoreData = 234;
 inline constexpr RegKey kLocalMachine =
     static_cast<RegKey>(static_cast<std::intptr_t>(static_cast<std::int32_t>(0x80000002u)));
 
-// Value types.
 inline constexpr std::uint32_t kRegNone = 0;
 inline constexpr std::uint32_t kRegSz = 1;
 inline constexpr std::uint32_t kRegExpandSz = 2;

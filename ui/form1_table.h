@@ -19,7 +19,6 @@ inline constexpr std::string_view kMenuCaption = "&Help";
 inline constexpr std::string_view kHelpItemCaption = "Quorvel He&lp";
 inline constexpr std::string_view kContactItemCaption = "About";
 
-// The highlight-text colour of the window system.
 inline constexpr std::uint32_t kHighlightText = SystemColour(14);
 
 inline constexpr std::array kForm1Controls{

@@ -14,7 +14,6 @@
 
 namespace quorvel::ui {
 
-// A rectangle in pixels.
 struct PixelRect {
   int left = 0;
   int top = 0;
@@ -39,7 +38,6 @@ PixelRect ToClientPixels(std::span<const ControlRow> table, const ControlRow& ro
 // The row named `name`, or nullptr.
 const ControlRow* FindRow(std::span<const ControlRow> table, std::string_view name);
 
-// A window's client area in pixels.
 PixelRect ClientPixels(const WindowLayout& window, double dpi);
 
 // A window's client area in pixels, with its top-left corner at `place` on
@@ -62,7 +60,6 @@ std::vector<const ControlRow*> TabOrder(std::span<const ControlRow> table);
 // a box it overlaps, and a frame beneath everything it holds.
 std::vector<const ControlRow*> StackingOrder(std::span<const ControlRow> table);
 
-// A colour as red, green and blue.
 struct Rgb {
   std::uint8_t red = 0;
   std::uint8_t green = 0;

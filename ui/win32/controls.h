@@ -12,9 +12,9 @@
 //   Picture  STATIC SS_ICON, sunken, the application icon at the DPI's size
 //   Line     painted by the window (PaintLines), not a control
 //
-// Each control's id is ControlId(row) (ids.h); they are created in the
-// stacking order of the layout, so the tab order of the dialog keys is the
-// table's.
+// Each control's id is ControlId(row) (ids.h). They are created in the
+// stacking order of the layout, which begins with the focusable controls in
+// the order of their tab index: the dialog keys' Tab follows that order.
 #pragma once
 
 #include <windows.h>
@@ -37,7 +37,6 @@ class Controls {
   Controls(const Controls&) = delete;
   Controls& operator=(const Controls&) = delete;
 
-  // The control named `name`.
   HWND operator[](std::string_view name) const;
 
   // Places every control and gives it its font for `dpi`.

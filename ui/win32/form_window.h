@@ -24,7 +24,6 @@ class FormWindow : public Window {
   // the control its row names; the focus is to start on the control named
   // `first`.
   void BuildControls(std::span<const ControlRow> table, std::string_view first);
-  // The control named `name`.
   HWND control(std::string_view name) const { return (*controls_)[name]; }
   // The names screen readers announce for the controls.
   AccessibleNames& names() { return names_; }

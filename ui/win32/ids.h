@@ -15,7 +15,6 @@ constexpr int ControlId(std::size_t row) {
   return kFirstControlId + static_cast<int>(row);
 }
 
-// The menu items' commands.
 inline constexpr int kHelpCommand = 40001;
 inline constexpr int kContactCommand = 40002;
 
