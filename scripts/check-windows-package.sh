@@ -29,6 +29,8 @@ snapshots="$(mktemp -d)"
 trap 'stop_wine; stop_xvfb; rm -rf "$snapshots"' EXIT
 wine() { "$WINE_DIR/wine64" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 fail() { echo "FAILED: $*" >&2; exit 1; }
+# The seconds from one `date +%s.%N` to another.
+seconds() { awk -v from="$1" -v to="$2" 'BEGIN { printf "%.2f", to - from }'; }
 # Runs a Windows program and gives its exit code.
 status() {
   local code=0
@@ -76,7 +78,7 @@ start=$(date +%s.%N)
 code=$(status "$(realpath "$setup")" /S)
 installed=$(date +%s.%N)
 [ "$code" = 0 ] || fail "the install over 0.9.0 gave exit code $code"
-echo "silent install: $(echo "$installed - $start" | bc) s"
+echo "silent install: $(seconds "$start" "$installed") s"
 
 for file in quorvel.exe LICENSE.txt uninstall.exe; do
   [ -f "$folder/$file" ] || fail "$file is not in Program Files\\Quorvel"
@@ -134,7 +136,7 @@ for ((i = 0; i < 600; i++)); do
   sleep 0.05
 done
 uninstalled=$(date +%s.%N)
-echo "silent uninstall: $(echo "$uninstalled - $start" | bc) s"
+echo "silent uninstall: $(seconds "$start" "$uninstalled") s"
 [ ! -e "$folder" ] || fail "Program Files\\Quorvel is still there"
 [ ! -e "$shortcut" ] || fail "the shortcut is still there"
 wine reg query "$key" /reg:64 >/dev/null 2>&1 && fail "the uninstall entry is still there"

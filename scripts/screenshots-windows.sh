@@ -21,6 +21,15 @@ start_wine
 shots="$(mktemp -d)"
 trap 'stop_wine; stop_xvfb; rm -rf "$shots"' EXIT
 
+# Types the worked example, 50 mm at f/8, into the main window, which has the
+# focus, and presses Calculate.
+calculate() {
+  xdotool type --delay 50 "50"
+  xdotool key Tab
+  xdotool type --delay 50 "8"
+  xdotool key alt+c
+}
+
 # Wine draws its windows inside one virtual desktop window; a still picture
 # of it, cut down to what is not the desktop's colour, is the window.
 shoot() {
@@ -33,10 +42,7 @@ shoot() {
 quorvel=$!
 desktop=$(timeout 30 xdotool search --sync --name 'Wine desktop' | head -1)
 sleep 2
-xdotool type --delay 50 "50"
-xdotool key Tab
-xdotool type --delay 50 "8"
-xdotool key alt+c
+calculate
 shoot docs/windows-main-window.png
 
 xdotool key alt+h Down Return
@@ -50,20 +56,19 @@ xdotool key Escape
 wait "$quorvel"
 
 # At 150 %: Wine gives a program started from now on the DPI of LogPixels.
-"$WINE_DIR/wine64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f \
-  </dev/null >/dev/null 2>&1
+set_dpi() {
+  "$WINE_DIR/wine64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+    </dev/null >/dev/null 2>&1
+}
+set_dpi 144
 "$WINE_DIR/wine64" "$program" </dev/null >/dev/null 2>&1 &
 quorvel=$!
 sleep 2
-xdotool type --delay 50 "50"
-xdotool key Tab
-xdotool type --delay 50 "8"
-xdotool key alt+c
+calculate
 shoot docs/windows-main-window-150.png
 xdotool key alt+x
 wait "$quorvel"
-"$WINE_DIR/wine64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f \
-  </dev/null >/dev/null 2>&1
+set_dpi 96
 
 "$WINE_DIR/wine64" "$setup" </dev/null >/dev/null 2>&1 &
 installer=$!

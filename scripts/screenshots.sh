@@ -2,13 +2,18 @@
 # SPDX-License-Identifier: MIT
 # Takes the screenshots in docs/ of both windows, from the built program in a
 # private Xvfb display, in a light and in a dark desktop theme: the main
-# window after a worked example, and the About window. Usage: scripts/screenshots.sh [path-to-quorvel]
+# window after a worked example, and the About window. Builds the optimised
+# program first unless given one. Usage: scripts/screenshots.sh [path-to-quorvel]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib.sh
-install_packages xvfb xauth xdotool imagemagick fonts-liberation qt6-gtk-platformtheme \
+install_packages "${BUILD_PACKAGES[@]}" xvfb xauth xdotool imagemagick qt6-gtk-platformtheme \
   gnome-themes-extra
-program="${1:-build/dev/quorvel}"
+program="${1:-build/release/quorvel}"
+if [ $# -eq 0 ]; then
+  cmake --preset release >/dev/null
+  cmake --build --preset release
+fi
 
 start_xvfb
 trap stop_xvfb EXIT

@@ -14,7 +14,7 @@
 #include "app/calc_error.h"
 #include "app/programs.h"
 #include "tests/support/launch_failures.h"
-#include "tests/support/wait_for_file.h"
+#include "tests/support/wait_for.h"
 
 namespace quorvel {
 namespace {

@@ -2,11 +2,12 @@
 # SPDX-License-Identifier: MIT
 """End-to-end test of the real program.
 
-Starts the built executable in a private Xvfb display, types and clicks with
-real X input events (xdotool), and reads the windows back through the
-accessibility bus (AT-SPI). Run it inside a D-Bus session, for example:
+Starts the built executable in the display DISPLAY names, types and clicks
+with real X input events (xdotool), and reads the windows back through the
+accessibility bus (AT-SPI). Run it in a private display, inside a D-Bus
+session of its own, for example:
 
-    dbus-run-session -- /usr/bin/python3 e2e_test.py build/dev/quorvel
+    scripts/with-xvfb.sh dbus-run-session -- python3 tests/e2e/e2e_test.py build/dev/quorvel
 
 Every wait is on a condition, with a time limit; there are no fixed sleeps.
 """
@@ -40,39 +41,16 @@ def wait_for(what, predicate, timeout=TIMEOUT):
     raise Failure(f"timed out waiting for {what}" + (f" ({last_error})" if last_error else ""))
 
 
-class Display:
-    """A private Xvfb display, on the first free number."""
-
-    def __enter__(self):
-        read_end, write_end = os.pipe()
-        self.server = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        with os.fdopen(read_end) as pipe:
-            number = pipe.readline().strip()
-        if not number:
-            raise Failure("Xvfb did not start")
-        self.name = f":{number}"
-        return self
-
-    def __exit__(self, *exc):
-        self.server.terminate()
-        self.server.wait(timeout=10)
-
-
 class Program:
-    def __init__(self, executable, display):
-        self.display = display
+    def __init__(self, executable):
         self.runtime_dir = tempfile.TemporaryDirectory()
-        env = dict(os.environ, DISPLAY=display.name, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    QT_ACCESSIBILITY="1", LC_ALL="C", XDG_RUNTIME_DIR=self.runtime_dir.name)
         env.pop("QT_QPA_PLATFORM", None)
         self.process = subprocess.Popen([executable], env=env)
 
     def xdotool(self, *args):
-        result = subprocess.run(["xdotool", *args], env=dict(os.environ, DISPLAY=self.display.name),
-                                capture_output=True, text=True, timeout=TIMEOUT)
+        result = subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=TIMEOUT)
         return result.stdout.strip() if result.returncode == 0 else None
 
     def application(self):
@@ -98,7 +76,6 @@ class Program:
         """The X property `name` of the window titled `title`, as xprop prints it."""
         window_id = wait_for(f"X window {title!r}", lambda: self.xdotool("search", "--name", f"^{title}$"))
         result = subprocess.run(["xprop", "-id", window_id.split()[0], name],
-                                env=dict(os.environ, DISPLAY=self.display.name),
                                 capture_output=True, text=True, timeout=TIMEOUT)
         return result.stdout
 
@@ -153,63 +130,64 @@ def check(condition, message):
 
 
 def run(executable):
-    with Display() as display:
-        program = Program(executable, display)
-        try:
-            main = wait_for("the main window on the accessibility bus", lambda: program.window("Morlith"))
-            check(main.name == "Morlith", "the main window is titled Morlith")
+    if not os.environ.get("DISPLAY"):
+        raise Failure("no DISPLAY: run it in a private display (scripts/with-xvfb.sh)")
+    program = Program(executable)
+    try:
+        main = wait_for("the main window on the accessibility bus", lambda: program.window("Morlith"))
+        check(main.name == "Morlith", "the main window is titled Morlith")
 
-            program.focus("Morlith")
-            program.type("200")
-            program.keys("Tab")
-            program.type("2.8")
-            program.keys("alt+c")
-            wait_for("the worked result", lambda: result_caption(program) == " 156.24 ft.")
-            check(True, "200 mm at f/2.8 gives 156.24 ft.")
+        program.focus("Morlith")
+        program.type("200")
+        program.keys("Tab")
+        program.type("2.8")
+        program.keys("alt+c")
+        wait_for("the worked result", lambda: result_caption(program) == " 156.24 ft.")
+        check(True, "200 mm at f/2.8 gives 156.24 ft.")
 
-            # An empty focal length: the error box, then a program that still answers.
-            program.keys("shift+Tab", "ctrl+a", "BackSpace", "alt+c")
-            box = wait_for("the error box", lambda: program.window("Quorvel"))
-            report = wait_for("the error text", lambda: label_text(box, "Error "))
-            check("1001" in report and "focal length" in report, f"the error box reports: {report!r}")
-            program.keys("Return")
-            wait_for("the error box to close", lambda: program.window("Quorvel") is None)
-            check(result_caption(program) == " 156.24 ft.", "the result keeps its caption")
-            # No help from here: closing the box must put the cursor back in
-            # the box at fault by itself.
-            program.type("35")
-            program.keys("alt+c")
-            wait_for("the program to answer again", lambda: result_caption(program) == " 4.78 ft.")
-            check(program.process.poll() is None, "35 mm at f/2.8 gives 4.78 ft. after the error")
+        # An empty focal length: the error box, then a program that still answers.
+        program.keys("shift+Tab", "ctrl+a", "BackSpace", "alt+c")
+        box = wait_for("the error box", lambda: program.window("Quorvel"))
+        report = wait_for("the error text", lambda: label_text(box, "Error "))
+        check("1001" in report and "focal length" in report, f"the error box reports: {report!r}")
+        program.keys("Return")
+        wait_for("the error box to close", lambda: program.window("Quorvel") is None)
+        check(result_caption(program) == " 156.24 ft.", "the result keeps its caption")
+        # No help from here: closing the box must put the cursor back in
+        # the box at fault by itself.
+        program.type("35")
+        program.keys("alt+c")
+        wait_for("the program to answer again", lambda: result_caption(program) == " 4.78 ft.")
+        check(program.process.poll() is None, "35 mm at f/2.8 gives 4.78 ft. after the error")
 
-            # About, from the menu with the keyboard.
-            program.open_about()
-            about = wait_for("the About window", lambda: program.window("About Quorvel"))
-            check(wait_for("the title", lambda: label_text(about, "Quorvel") == "Quorvel"),
-                  "About shows the title Quorvel")
-            check(wait_for("the version", lambda: label_text(about, "Version") == "Version 1.0.0"),
-                  "About shows Version 1.0.0")
-            state = program.property("About Quorvel", "_NET_WM_STATE")
-            kind = program.property("About Quorvel", "_NET_WM_WINDOW_TYPE")
-            check("_NET_WM_STATE_SKIP_TASKBAR" in state and "_NET_WM_WINDOW_TYPE_DIALOG" in kind,
-                  "About asks to stay out of the task bar and stays a dialog")
-            program.focus("About Quorvel")
-            program.keys("Escape")
-            wait_for("Esc to close About", lambda: program.window("About Quorvel") is None)
-            check(True, "Esc closes the About window")
+        # About, from the menu with the keyboard.
+        program.open_about()
+        about = wait_for("the About window", lambda: program.window("About Quorvel"))
+        check(wait_for("the title", lambda: label_text(about, "Quorvel") == "Quorvel"),
+              "About shows the title Quorvel")
+        check(wait_for("the version", lambda: label_text(about, "Version") == "Version 1.0.0"),
+              "About shows Version 1.0.0")
+        state = program.property("About Quorvel", "_NET_WM_STATE")
+        kind = program.property("About Quorvel", "_NET_WM_WINDOW_TYPE")
+        check("_NET_WM_STATE_SKIP_TASKBAR" in state and "_NET_WM_WINDOW_TYPE_DIALOG" in kind,
+              "About asks to stay out of the task bar and stays a dialog")
+        program.focus("About Quorvel")
+        program.keys("Escape")
+        wait_for("Esc to close About", lambda: program.window("About Quorvel") is None)
+        check(True, "Esc closes the About window")
 
-            # Exit with the About window open ends the program and both windows.
-            program.focus("Morlith")
-            program.open_about()
-            wait_for("About again", lambda: program.window("About Quorvel"))
-            program.focus("Morlith")
-            program.keys("alt+x")
-            code = program.process.wait(timeout=TIMEOUT)
-            check(code == 0, "Alt+X with About open ends the program")
-        finally:
-            if program.process.poll() is None:
-                program.process.kill()
-                program.process.wait()
+        # Exit with the About window open ends the program and both windows.
+        program.focus("Morlith")
+        program.open_about()
+        wait_for("About again", lambda: program.window("About Quorvel"))
+        program.focus("Morlith")
+        program.keys("alt+x")
+        code = program.process.wait(timeout=TIMEOUT)
+        check(code == 0, "Alt+X with About open ends the program")
+    finally:
+        if program.process.poll() is None:
+            program.process.kill()
+            program.process.wait()
 
 
 def main():

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "tests/support/wait_for_file.h"
+#include "tests/support/wait_for.h"
 
 namespace quorvel::testing {
 

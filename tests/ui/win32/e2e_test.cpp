@@ -13,11 +13,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "app/identity.h"
@@ -30,18 +28,7 @@
 namespace quorvel::ui::win32 {
 namespace {
 
-using namespace std::chrono_literals;
-
-// Polls `condition` until it holds, ten seconds at most.
-bool WaitFor(const std::function<bool()>& condition) {
-  auto deadline = std::chrono::steady_clock::now() + 10s;
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() > deadline)
-      return false;
-    std::this_thread::sleep_for(10ms);
-  }
-  return true;
-}
+using quorvel::testing::WaitFor;
 
 std::wstring Text(HWND window) {
   wchar_t text[512] = {};

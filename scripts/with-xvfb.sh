@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Runs a command in a private Xvfb display, with DISPLAY and a fresh
+# XDG_RUNTIME_DIR pointing at it, and ends the display afterwards.
+# Usage: scripts/with-xvfb.sh COMMAND [ARGUMENT...]
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+start_xvfb
+trap stop_xvfb EXIT
+"$@"
