@@ -10,50 +10,70 @@
 #include <system_error>
 
 #include "app/calc_error.h"
+#include "app/characters.h"
 
 namespace quorvel {
 namespace {
-
-std::string_view TrimBlanks(std::string_view text) {
-  std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos)
-    return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 [[noreturn]] void ThrowNotANumber() {
   throw CalcError(CalcError::Kind::TypeMismatch, "The text is not a number.");
 }
 
-// Copies `text` to `out` in the form std::from_chars reads: the user's
-// separator as '.', without a leading '+'. A sign may stand only first and
-// right after the exponent's 'e'; any character that has no place in a
-// number throws TypeMismatch. The rest of the grammar is from_chars's own.
-// Returns the end of the copy, which is never longer than `text`.
+// The character `c` stands for in a number: an ASCII digit for a digit of
+// any script, '.' for the full-width form of the user's separator, '+' or
+// '-' for a sign, 'e' for the exponent's mark, ' ' for a space; 0 for
+// anything else.
+char NumberCharacter(char32_t c, char32_t fullWidthSeparator) {
+  if (int digit = DigitValue(c); digit >= 0)
+    return static_cast<char>('0' + digit);
+  if (c == fullWidthSeparator)
+    return '.';
+  if (c == U'+' || c == FullWidth(U'+'))
+    return '+';
+  if (c == U'-' || c == FullWidth(U'-') || c == U'\u2212')
+    return '-';
+  if (c == U'e' || c == U'E')
+    return 'e';
+  return IsSpace(c) ? ' ' : 0;
+}
+
+// Copies the number in `text` to `out` in the form std::from_chars reads:
+// ASCII digits, '.' as the separator, no leading '+' and no spaces around
+// it. A sign may stand only first and right after the exponent's 'e'; any
+// character that has no place in a number throws TypeMismatch, and so does a
+// text of spaces only. The rest of the grammar is from_chars's own. Returns
+// the end of the copy, which is never longer than `text`.
 char* CopyForFromChars(std::string_view text, std::string_view separator, char* out) {
+  // No character has this code point: a separator of more than one ASCII
+  // character has no full-width form.
+  char32_t fullWidth =
+      separator.size() == 1 ? FullWidth(static_cast<char32_t>(separator[0])) : 0x110000;
   char previous = '\0';
+  bool ended = false;  // by a space after the number
   while (!text.empty()) {
-    char c = text.front();
-    if (!separator.empty() && text.starts_with(separator)) {
+    char c = '.';
+    if (!separator.empty() && text.starts_with(separator))
       text.remove_prefix(separator.size());
-      previous = *out++ = '.';
+    else
+      c = NumberCharacter(TakeCodePoint(text), fullWidth);
+    if (c == ' ') {
+      ended = previous != '\0';
       continue;
     }
-    text.remove_prefix(1);
+    if (c == 0 || ended)
+      ThrowNotANumber();
     if (c == '+' || c == '-') {
       if (previous != '\0' && previous != 'e')
         ThrowNotANumber();
       if (c == '-' || previous == 'e')
         *out++ = c;
-    } else if (c == 'e' || c == 'E') {
-      *out++ = c = 'e';
-    } else if (c >= '0' && c <= '9') {
-      *out++ = c;
     } else {
-      ThrowNotANumber();
+      *out++ = c;
     }
     previous = c;
   }
+  if (previous == '\0')
+    throw CalcError(CalcError::Kind::TypeMismatch, "The text is empty: a number is needed.");
   return out;
 }
 
@@ -82,9 +102,6 @@ bool AboveRange(std::string_view number) {
 }  // namespace
 
 double ToNumber(std::string_view text, const NumberFormat& format) {
-  text = TrimBlanks(text);
-  if (text.empty())
-    throw CalcError(CalcError::Kind::TypeMismatch, "The text is empty: a number is needed.");
   // A copy of an ordinary length stays on the stack; std::from_chars reads a
   // longer one exactly too, whatever its length.
   std::array<char, 64> shortCopy;
@@ -106,6 +123,14 @@ double ToNumber(std::string_view text, const NumberFormat& format) {
     return *first == '-' ? -0.0 : 0.0;
   }
   return value;
+}
+
+bool IsBlank(std::string_view text) {
+  while (!text.empty()) {
+    if (!IsSpace(TakeCodePoint(text)))
+      return false;
+  }
+  return true;
 }
 
 namespace {

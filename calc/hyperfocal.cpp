@@ -25,20 +25,23 @@ enum class Step { ReadFocal, SquareFocal, ReadAperture, ScaleAperture, Divide, S
 // An error of the runtime's services said again of what the user typed: which
 // input was at fault, and how to type it, with numbers written as the user
 // must write them ("8 or 2,8" in a locale that writes a decimal comma).
-CalcError Explain(const CalcError& error, Step step, bool focalIsZero, const NumberFormat& format) {
+// `typed` is the text of the input read at `step`.
+CalcError Explain(const CalcError& error, Step step, std::string_view typed, bool focalIsZero,
+                  const NumberFormat& format) {
   const bool focal = step == Step::ReadFocal;
   const int input = focal ? kFocalArgument : kApertureArgument;
   const std::string name = focal ? "The focal length" : "The f-number";
+  const std::string example = std::string(" Type a number, for example ") + (focal ? "50" : "8") +
+                              " or " + (focal ? "10" : "2") + std::string(format.decimal) +
+                              (focal ? "5" : "8") + ".";
   switch (step) {
     case Step::ReadFocal:
     case Step::ReadAperture:
       if (error.kind() == Kind::Overflow)
         return {error.kind(), name + " is too large a number.", input};
-      return {error.kind(),
-              name + " is not a number. Type a number, for example " + (focal ? "50" : "8") +
-                  " or " + (focal ? "10" : "2") + std::string(format.decimal) +
-                  (focal ? "5" : "8") + ".",
-              input};
+      if (IsBlank(typed))
+        return {error.kind(), name + " box is empty." + example, input};
+      return {error.kind(), name + " is not a number." + example, input};
     case Step::SquareFocal:
       return {error.kind(),
               "The focal length is too large: its square is beyond the range of numbers this "
@@ -100,7 +103,8 @@ std::string CalcHyperfocal(std::string_view focalText, std::string_view aperture
     caption.append(kUnitSuffix);
     return caption;
   } catch (const CalcError& error) {
-    throw Explain(error, step, focalSquared == 0.0, format);
+    throw Explain(error, step, step == Step::ReadFocal ? focalText : apertureText,
+                  focalSquared == 0.0, format);
   }
 }
 

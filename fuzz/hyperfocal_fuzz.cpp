@@ -38,12 +38,17 @@ void CheckCaption(const std::string& caption) {
 
 // Reads `text` with ToNumber and with strtod, and stops the run where they
 // disagree. Texts that ToNumber rejects are left alone: strtod reads more
-// forms ("0x1p3", "inf") than a user may type.
+// forms ("0x1p3", "inf") than a user may type. So are texts beyond ASCII,
+// whose digits of other scripts and Unicode spaces strtod does not know.
 void CompareWithStrtod(std::string_view text) {
   static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
   std::string copy(text);
   if (std::strlen(copy.c_str()) != copy.size())
     return;  // a NUL inside: strtod would see only what comes before it
+  for (char byte : text) {
+    if (static_cast<unsigned char>(byte) >= 0x80)
+      return;
+  }
   double ours = 0.0;
   bool overflow = false;
   try {

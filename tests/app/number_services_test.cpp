@@ -124,9 +124,64 @@ TEST(ToNumberTest, ReadsTextsOfAnyLength) {
 }
 
 TEST(ToNumberTest, RejectsWhatIsNotAPlainNumber) {
-  const char* rejected[] = {"",     "   ", "abc",   "1,000",    "1.2.3", "0x10", "inf", "nan",
-                            "1e",   "1e+", "+",     "-",        ".",     "1 2",  "--1", "+-1",
-                            "1.5x", "e5",  "1e5.5", "\xD9\xA1", "5 mm",  "\n5"};
+  const char* rejected[] = {"",     "   ", "abc",   "1,000", "1.2.3", "0x10", "inf", "nan",
+                            "1e",   "1e+", "+",     "-",     ".",     "1 2",  "--1", "+-1",
+                            "1.5x", "e5",  "1e5.5", "5 mm",  "\n5",   "5\n"};
+  for (const char* text : rejected) {
+    EXPECT_EQ(KindThrownBy([&] { ToNumber(text, kPlainFormat); }), Kind::TypeMismatch)
+        << '"' << text << '"';
+  }
+}
+
+TEST(ToNumberTest, ReadsDigitsAndSignsOfEveryScript) {
+  const struct {
+    const char* text;
+    const NumberFormat& format;
+    double expected;
+  } cases[] = {
+      {"\uFF15\uFF10", kPlainFormat, 50},                // full-width
+      {"\uFF12\uFF0E\uFF18", kPlainFormat, 2.8},         // with a full-width full stop
+      {"\uFF12\uFF0C\uFF18", kComma, 2.8},               // and a full-width comma
+      {"\uFF0D\uFF18", kPlainFormat, -8},                // full-width minus
+      {"\uFF0B\uFF18", kPlainFormat, 8},                 // and plus
+      {"\u0665\u0660", kPlainFormat, 50},                // Arabic-Indic
+      {"\u0662\u066B\u0668", kArabic, 2.8},              // with the Arabic separator
+      {"\u06F5\u06F0", kPlainFormat, 50},                // Persian and Urdu
+      {"\u096B\u0966", kPlainFormat, 50},                // Devanagari
+      {"\u0E55\u0E50", kPlainFormat, 50},                // Thai
+      {"\U0001D7D3\U0001D7CE", kPlainFormat, 50},        // mathematical bold
+      {"5\u0660", kPlainFormat, 50},                     // scripts mixed
+      {"\u22128", kPlainFormat, -8},                     // the minus sign
+      {"1e\u22122", kPlainFormat, 0.01},                 // in the exponent too
+      {"\u00A050\u00A0", kPlainFormat, 50},              // no-break spaces around
+      {"\u300050\u3000\u2009\u202F", kPlainFormat, 50},  // ideographic, thin, narrow
+      {" \t\u200A-2.5\u2003", kPlainFormat, -2.5},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ToNumber(c.text, c.format), c.expected) << '"' << c.text << '"';
+}
+
+TEST(ToNumberTest, RejectsWhatIsNotANumberInAnyScript) {
+  const char* rejected[] = {
+      "\u4E94\u5341",   // 五十, numerals but not digits
+      "\u2075\u2070",   // superscripts
+      "\u2164",         // the roman numeral five
+      "\u2464",         // a circled five
+      "5\u00A00",       // a space inside the number
+      "\uFF15 \uFF10",  // even between full-width digits
+      "\uFF15\uFF0C5",  // a full-width comma where the separator is a point
+      "5\u3002"
+      "5",               // the ideographic full stop is no separator
+      "\u22122\u22122",  // two signs
+      "\uFF45"
+      "5",                 // a full-width letter
+      "5\u200B",           // a zero-width space is not a space
+      "\xC0\xB5",          // an overlong "5": not UTF-8
+      "\xE0\x80\xB5",      // another
+      "\xED\xA0\x80",      // a surrogate
+      "5\xD9",             // a cut-off character
+      "\xF4\x90\x80\x80",  // beyond U+10FFFF
+  };
   for (const char* text : rejected) {
     EXPECT_EQ(KindThrownBy([&] { ToNumber(text, kPlainFormat); }), Kind::TypeMismatch)
         << '"' << text << '"';

@@ -42,6 +42,12 @@ TEST(CalcHyperfocalTest, WorkedResults) {
       {"10", "8", " 0.14 ft."},
       {"5000", "1", " 273416.67 ft."},
       {"1e6", "0.1", " 109366666666.67 ft."},
+      // Numbers as people type them in other scripts and with other keyboards.
+      {"\uFF15\uFF10", "\uFF18", " 3.42 ft."},
+      {"\uFF12\uFF10\uFF10", "\uFF12\uFF0E\uFF18", " 156.24 ft."},
+      {"\u0665\u0660", "\u0668", " 3.42 ft."},
+      {"\u096B\u0966", "\u096E", " 3.42 ft."},
+      {"50\u00A0", "\u22128", "-3.42 ft."},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(CalcHyperfocal(row.focal, row.aperture, kPlainFormat), row.caption)
@@ -114,6 +120,31 @@ TEST(CalcHyperfocalTest, FailuresStopAtTheirStep) {
       EXPECT_EQ(error.argument(), f.argument) << f.focal << ", " << f.aperture;
       EXPECT_NE(error.description().find(f.named), std::string::npos) << error.description();
       EXPECT_EQ(error.description().back(), '.') << "a full sentence";
+    }
+  }
+}
+
+TEST(CalcHyperfocalTest, AnEmptyBoxIsSaidToBeEmptyAndNamed) {
+  const struct {
+    const char* focal;
+    const char* aperture;
+    const char* description;
+  } cases[] = {
+      {"", "", "The focal length box is empty. Type a number, for example 50 or 10.5."},
+      {" \t\u3000", "8", "The focal length box is empty. Type a number, for example 50 or 10.5."},
+      {"50", "", "The f-number box is empty. Type a number, for example 8 or 2.8."},
+      {"50", "\u00A0", "The f-number box is empty. Type a number, for example 8 or 2.8."},
+      {"50", "x", "The f-number is not a number. Type a number, for example 8 or 2.8."},
+      {"\u4E94\u5341", "8",
+       "The focal length is not a number. Type a number, for example 50 or 10.5."},
+  };
+  for (const auto& c : cases) {
+    try {
+      CalcHyperfocal(c.focal, c.aperture, kPlainFormat);
+      ADD_FAILURE() << '"' << c.focal << "\", \"" << c.aperture << "\" gave a result";
+    } catch (const CalcError& error) {
+      EXPECT_EQ(error.kind(), Kind::TypeMismatch);
+      EXPECT_EQ(error.description(), c.description);
     }
   }
 }

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+//
+// The characters of numbers as people type them, in any script:
+//
+//   TakeCodePoint   the next character of UTF-8 text
+//   DigitValue      the value of a decimal digit of any script
+//   IsSpace         a space of any width, the tab included
+#pragma once
+
+#include <string_view>
+
+namespace quorvel {
+
+// Stands for bytes that are not UTF-8.
+inline constexpr char32_t kNotUtf8 = 0xFFFFFFFF;
+
+// Takes the first character off non-empty UTF-8 `text` and gives it, or
+// kNotUtf8 (taking one byte) for bytes that are not well-formed UTF-8.
+char32_t TakeCodePoint(std::string_view& text);
+
+// The value, 0 to 9, of a decimal digit of any script (Unicode's general
+// category Nd: "5", the full-width "５", the Arabic-Indic "٥", the
+// Devanagari "५"); -1 for any other character.
+int DigitValue(char32_t c);
+
+// Whether `c` is a tab or one of Unicode's space separators (category Zs:
+// the space, the no-break space, the ideographic space and the spaces of
+// other widths).
+bool IsSpace(char32_t c);
+
+// The full-width form of a printable ASCII character ("." gives "．"), as an
+// East Asian input method types it; `c` itself for any other character.
+char32_t FullWidth(char32_t c);
+
+}  // namespace quorvel
