@@ -8,7 +8,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include <unistd.h>
 
 #include "ui/qt/classic_look.h"
 #include "ui/qt/form1_window.h"
@@ -33,6 +36,27 @@ std::string Variable(const char* name) {
   return value ? value : "";
 }
 
+// How to run the program in a virtual display, in commands that work as
+// printed: the program named as the user started it, through sudo unless
+// the user is root already.
+std::string VirtualDisplayAdvice(std::string_view program) {
+  std::string quoted(program);
+  if (quoted.find_first_not_of(
+          "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789/._+-") !=
+      std::string::npos) {
+    quoted = "'";
+    for (char c : program)
+      quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    quoted += "'";
+  }
+  return std::string("On a machine without a display, run it in a virtual one; on Debian:\n") +
+         "  " + (geteuid() == 0 ? "" : "sudo ") + "apt-get install xvfb\n" + "  xvfb-run " +
+         quoted + "\n";
+}
+
+// The program as the user started it.
+std::string startedAs = "quorvel";
+
 QtMessageHandler qtHandler = nullptr;
 
 // Qt ends the program with abort() when it cannot reach the display it was
@@ -50,8 +74,8 @@ void ReportUnreachableDisplay(QtMsgType type, const QMessageLogContext& context,
       Variable("DISPLAY") + "\", WAYLAND_DISPLAY=\"" + Variable("WAYLAND_DISPLAY") +
       "\", QT_QPA_PLATFORM=\"" + Variable("QT_QPA_PLATFORM") +
       "\").\n"
-      "Check that the display is running and that these name it, or run Quorvel in a\n"
-      "virtual display:  xvfb-run quorvel\n";
+      "Check that the display is running and that these name it.\n" +
+      VirtualDisplayAdvice(startedAs);
   std::fputs(text.c_str(), stderr);
   std::fflush(stderr);
   std::_Exit(1);
@@ -60,12 +84,14 @@ void ReportUnreachableDisplay(QtMsgType type, const QMessageLogContext& context,
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 0 && argv[0] != nullptr && *argv[0] != '\0')
+    startedAs = argv[0];
   if (!DisplayAvailable()) {
-    std::fputs(
+    std::string text =
         "Quorvel is a desktop program and needs a graphical display, but none is set\n"
-        "(DISPLAY and WAYLAND_DISPLAY are empty). Start it from your desktop, or on a\n"
-        "machine without one run it in a virtual display:  xvfb-run build/release/quorvel\n",
-        stderr);
+        "(DISPLAY and WAYLAND_DISPLAY are empty). Start it from your desktop.\n" +
+        VirtualDisplayAdvice(startedAs);
+    std::fputs(text.c_str(), stderr);
     return 1;
   }
   // Asked before QApplication takes its options out of argv.

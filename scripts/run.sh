@@ -8,4 +8,4 @@ source scripts/lib.sh
 install_packages "${BUILD_PACKAGES[@]}"
 cmake --preset release >/dev/null
 cmake --build --preset release
-exec build/release/quorvel "$@"
+exec "$PWD/build/release/quorvel" "$@"
