@@ -62,6 +62,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.quorvel.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The face the windows are laid out for; without it a wider one stands in and
+# the captions are shrunk to fit their boxes.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_OUTPUT_FILE_PREFIX "${PROJECT_BINARY_DIR}/package")
 include(CPack)

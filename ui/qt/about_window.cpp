@@ -85,9 +85,11 @@ void AboutWindow::SetText(AboutText which, std::string_view text) {
       break;
     case AboutText::Title:
       title_->setText(ToQString(text));
+      FitCaption(title_, FindRow(kAboutControls, "lblTitle")->font);
       break;
     case AboutText::Version:
       version_->setText(ToQString(text));
+      FitCaption(version_, FindRow(kAboutControls, "lblVersion")->font);
       break;
   }
 }

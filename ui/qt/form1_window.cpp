@@ -66,6 +66,7 @@ std::string Form1Window::BoxText(Box which) const {
 
 void Form1Window::SetResult(std::string_view caption, std::string_view accessibleName) {
   result_->setText(ToQString(caption));
+  FitCaption(result_, FindRow(kForm1Controls, "iHyper")->font);
   // Screen readers announce the change of name.
   result_->setAccessibleName(ToQString(accessibleName));
 }

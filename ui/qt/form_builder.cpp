@@ -138,6 +138,40 @@ QFont MakeFont(const FontStyle& style) {
   return font;
 }
 
+namespace {
+
+constexpr double kSmallestPoints = 6.0;
+
+bool Fits(const QLabel* label, const QFont& font) {
+  QFontMetrics metrics(font);
+  QRect box = label->contentsRect().marginsRemoved(
+      QMargins(label->margin(), label->margin(), label->margin(), label->margin()));
+  int indent = label->indent();
+  if (indent < 0 && label->frameWidth() > 0)
+    indent = metrics.horizontalAdvance(QLatin1Char('x')) / 2 - label->margin();
+  Qt::Alignment align = label->alignment();
+  if (indent > 0) {
+    box.adjust(align & Qt::AlignLeft ? indent : 0, align & Qt::AlignTop ? indent : 0,
+               align & Qt::AlignRight ? -indent : 0, align & Qt::AlignBottom ? -indent : 0);
+  }
+  int flags = static_cast<int>(align) | (label->wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine);
+  QRect needed = metrics.boundingRect(box, flags, label->text());
+  return needed.width() <= box.width() && needed.height() <= box.height();
+}
+
+}  // namespace
+
+void FitCaption(QLabel* label, const FontStyle& style) {
+  QFont font = MakeFont(style);
+  while (font.pointSizeF() > kSmallestPoints && !Fits(label, font))
+    font.setPointSizeF(font.pointSizeF() - 0.25);
+  label->setFont(font);
+}
+
+bool CaptionFits(const QLabel* label) {
+  return Fits(label, label->font());
+}
+
 QWidget* Controls::operator[](std::string_view name) const {
   return byName_.value(ToQString(name), nullptr);
 }
@@ -150,7 +184,10 @@ Controls BuildControls(QWidget* client, std::span<const ControlRow> table, doubl
     QWidget* widget = CreateWidget(row, parent, picture);
     widget->setObjectName(ToQString(row.name));
     widget->setGeometry(ToQRect(ToPixels(row, dpi)));
-    widget->setFont(MakeFont(row.font));
+    if (auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty())
+      FitCaption(label, row.font);
+    else
+      widget->setFont(MakeFont(row.font));
     widget->setFocusPolicy(row.kind == ControlKind::Picture ? Qt::TabFocus
                            : TakesFocus(row.kind)           ? Qt::StrongFocus
                                                             : Qt::NoFocus);

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QHash>
+#include <QLabel>
 #include <QPixmap>
 #include <QRect>
 #include <QString>
@@ -29,6 +30,16 @@ inline Rgb ToRgb(const QColor& colour) {
 // The window's font in `style`: the classic face where it is installed, the
 // nearest sans-serif otherwise.
 QFont MakeFont(const FontStyle& style);
+
+// Sets `label`'s font: `style` where its caption fits its box whole, else
+// smaller, in steps of a quarter point, until it does. The fixed layout was
+// made for the classic face; where a wider one stands in for it (a machine
+// without Liberation Sans), the caption shrinks rather than lose its end.
+void FitCaption(QLabel* label, const FontStyle& style);
+
+// Whether `label`'s caption, in its font, fits its box whole, as QLabel lays
+// it out: within its frame, indent and margin, wrapped if it wraps.
+bool CaptionFits(const QLabel* label);
 
 // The widgets of one window, by the names of their table rows. Windows look
 // their controls up once, when they are built, and keep them as members.
