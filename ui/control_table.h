@@ -3,7 +3,9 @@
 // Declarative control tables. Each window's fixed geometry is written once, as
 // a table of ControlRow rows in twips (1/1440 inch), and built into controls
 // by each front end, scaled by the screen's DPI (layout.h): BuildControls in
-// ui/qt/form_builder.h, Controls in ui/win32/controls.h.
+// ui/qt/form_builder.h, Controls in ui/win32/controls.h. A table lists its
+// rows in reading order, which is the order a screen reader walks them in,
+// and each row's parent before the row.
 #pragma once
 
 #include <cstdint>
@@ -61,6 +63,10 @@ struct ControlRow {
   bool isCancel = false;     // Esc presses it
   bool wordWrap = true;      // captions wrap at blanks within the width
   std::string_view names{};  // a caption: the control it names to a screen reader
+  // What a screen reader says: the name of a control that no caption names,
+  // and what it adds after a control's name.
+  std::string_view accessibleName{};
+  std::string_view description{};
 };
 
 // A window: its caption and the size of its client area in twips.

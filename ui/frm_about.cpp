@@ -28,11 +28,14 @@ void frmAbout::Show() {
 }
 
 void frmAbout::Form_Load() {
-  window_->SetText(AboutText::WindowCaption, "About " + std::string(AppIdentity::title));
-  window_->SetText(AboutText::Version, "Version " + std::to_string(AppIdentity::major) + "." +
-                                           std::to_string(AppIdentity::minor) + "." +
-                                           std::to_string(AppIdentity::revision));
-  window_->SetText(AboutText::Title, AppIdentity::title);
+  const std::string title(AppIdentity::title);
+  const std::string version = "Version " + std::to_string(AppIdentity::major) + "." +
+                              std::to_string(AppIdentity::minor) + "." +
+                              std::to_string(AppIdentity::revision);
+  window_->SetText(AboutText::WindowCaption, "About " + title);
+  window_->SetText(AboutText::Version, version);
+  window_->SetText(AboutText::Title, title);
+  window_->SetText(AboutText::Summary, title + ", " + version);
 }
 
 void frmAbout::cmdOK_Click() {

@@ -72,19 +72,21 @@ std::vector<const ControlRow*> TabOrder(std::span<const ControlRow> table) {
   return focusable;
 }
 
-std::vector<const ControlRow*> StackingOrder(std::span<const ControlRow> table) {
-  std::vector<const ControlRow*> order = TabOrder(table);
-  auto add = [&order](const ControlRow& row, ControlKind kind) {
-    if (row.kind == kind)
-      order.push_back(&row);
+std::vector<CaptionBeneath> CaptionsBeneath(std::span<const ControlRow> table) {
+  auto overlap = [](const ControlRow& a, const ControlRow& b) {
+    return a.parent == b.parent && a.left < b.left + b.width && b.left < a.left + a.width &&
+           a.top < b.top + b.height && b.top < a.top + a.height;
   };
-  for (const ControlRow& row : table)
-    add(row, ControlKind::Label);
-  for (auto row = table.rbegin(); row != table.rend(); ++row)
-    add(*row, ControlKind::Line);
-  for (const ControlRow& row : table)
-    add(row, ControlKind::Frame);
-  return order;
+  std::vector<CaptionBeneath> pairs;
+  for (const ControlRow& caption : table) {
+    if (caption.kind != ControlKind::Label)
+      continue;
+    for (const ControlRow& control : table) {
+      if (TakesFocus(control.kind) && overlap(caption, control))
+        pairs.push_back({&caption, &control});
+    }
+  }
+  return pairs;
 }
 
 namespace {

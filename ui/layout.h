@@ -54,11 +54,14 @@ bool TakesFocus(ControlKind kind);
 // The controls that take the focus, in the order of their tab index.
 std::vector<const ControlRow*> TabOrder(std::span<const ControlRow> table);
 
-// The rows in the order they are stacked, top first: the controls that take
-// the focus in tab order, then the captions in table order, then the lines,
-// a later row over an earlier one, then the frames. So a caption lies beneath
-// a box it overlaps, and a frame beneath everything it holds.
-std::vector<const ControlRow*> StackingOrder(std::span<const ControlRow> table);
+// A caption and a control that takes the focus, in one parent, that overlap:
+// the caption must lie beneath the control, which a front end that stacks
+// controls in reading order (the tables' order) does not give by itself.
+struct CaptionBeneath {
+  const ControlRow* caption;
+  const ControlRow* control;
+};
+std::vector<CaptionBeneath> CaptionsBeneath(std::span<const ControlRow> table);
 
 struct Rgb {
   std::uint8_t red = 0;

@@ -37,8 +37,11 @@ class Form1View {
   virtual void FocusAndSelect(Box box) = 0;
 };
 
-// The texts of the About window that are set when it loads.
-enum class AboutText { WindowCaption, Title, Version };
+// The texts of the About window that are set when it loads. The summary is
+// not shown: a screen reader says it when the window opens, as the window's
+// description, since it passes over labels as short as the title and the
+// version.
+enum class AboutText { WindowCaption, Title, Version, Summary };
 
 class AboutView {
  public:

@@ -7,7 +7,7 @@ with real X input events (xdotool), and reads the windows back through the
 accessibility bus (AT-SPI). Run it in a private display, inside a D-Bus
 session of its own, for example:
 
-    scripts/with-xvfb.sh dbus-run-session -- python3 tests/e2e/e2e_test.py build/dev/quorvel
+    scripts/with-xvfb.sh dbus-run-session -- /usr/bin/python3 tests/e2e/e2e_test.py build/dev/quorvel
 
 Every wait is on a condition, with a time limit; there are no fixed sleeps.
 """
@@ -18,6 +18,7 @@ import tempfile
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 TIMEOUT = 15.0
 
@@ -31,6 +32,9 @@ def wait_for(what, predicate, timeout=TIMEOUT):
     deadline = time.monotonic() + timeout
     last_error = None
     while time.monotonic() < deadline:
+        context = GLib.MainContext.default()
+        while context.pending():  # deliver the accessibility events that came
+            context.iteration(False)
         try:
             value = predicate()
             if value:
@@ -123,6 +127,19 @@ def result_caption(program):
     return node.name[len(RESULT_NAME):] if node else None
 
 
+class Notifications:
+    """The names of the notifications the program shows to screen readers,
+    which speak each one as it is shown."""
+
+    def __init__(self):
+        self.names = []
+        pyatspi.Registry.registerEventListener(self.on_showing, "object:state-changed:showing")
+
+    def on_showing(self, event):
+        if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+            self.names.append(event.source.name)
+
+
 def check(condition, message):
     if not condition:
         raise Failure(message)
@@ -132,6 +149,7 @@ def check(condition, message):
 def run(executable):
     if not os.environ.get("DISPLAY"):
         raise Failure("no DISPLAY: run it in a private display (scripts/with-xvfb.sh)")
+    notifications = Notifications()
     program = Program(executable)
     try:
         main = wait_for("the main window on the accessibility bus", lambda: program.window("Morlith"))
@@ -144,6 +162,11 @@ def run(executable):
         program.keys("alt+c")
         wait_for("the worked result", lambda: result_caption(program) == " 156.24 ft.")
         check(True, "200 mm at f/2.8 gives 156.24 ft.")
+        heard = "Hyperfocal distance: 156.24 ft."
+        wait_for("the result's notification", lambda: notifications.names == [heard])
+        program.keys("alt+c")
+        wait_for("the same result's notification again", lambda: notifications.names == [heard] * 2)
+        check(True, "each result, the same one again too, is shown to screen readers as a notification")
 
         # An empty focal length: the error box, then a program that still answers.
         program.keys("shift+Tab", "ctrl+a", "BackSpace", "alt+c")

@@ -34,7 +34,8 @@ TEST_F(AboutHandlersTest, LoadingSetsTheTextsFromTheIdentityInOrder) {
   EXPECT_EQ(windows_.last->texts[WindowCaption], "About Quorvel");
   EXPECT_EQ(windows_.last->texts[Version], "Version 1.0.0");
   EXPECT_EQ(windows_.last->texts[Title], "Quorvel");
-  EXPECT_EQ(windows_.last->order, (std::vector{WindowCaption, Version, Title}));
+  EXPECT_EQ(windows_.last->texts[Summary], "Quorvel, Version 1.0.0");
+  EXPECT_EQ(windows_.last->order, (std::vector{WindowCaption, Version, Title, Summary}));
   EXPECT_EQ(windows_.last->shows, 1);
   EXPECT_EQ(about_.window(), windows_.last);
 }

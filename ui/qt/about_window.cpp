@@ -91,6 +91,9 @@ void AboutWindow::SetText(AboutText which, std::string_view text) {
       version_->setText(ToQString(text));
       FitCaption(version_, FindRow(kAboutControls, "lblVersion")->font);
       break;
+    case AboutText::Summary:
+      dialog_->setAccessibleDescription(ToQString(text));
+      break;
   }
 }
 

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QResizeEvent>
 
 #include "ui/form1_table.h"
 #include "ui/qt/about_window.h"
@@ -41,6 +42,7 @@ Form1Window::Form1Window(Desktop& desktop, QWidget* parent)
   aperture_ = controls.get<QLineEdit>("iAperature");
   result_ = controls.get<QLabel>("iHyper");
   result_->setAccessibleName(ToQString(ResultAccessibleName({})));
+  announcer_ = std::make_unique<Announcer>(client);
 
   connect(controls.get<QPushButton>("cCalculate"), &QPushButton::clicked, this,
           [this] { handlers_.cCalculate_Click(); });
@@ -51,7 +53,24 @@ Form1Window::Form1Window(Desktop& desktop, QWidget* parent)
   // it may then grow or shrink, and the controls stay where they are.
   resize(sizeHint());
   client->setMinimumSize(0, 0);
+  menuHeight_ = height() - ToQRect(ClientPixels(kForm1Window, dpi)).height();
+  menuBar()->installEventFilter(this);
   focal_->setFocus();
+}
+
+bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
+  // The menu bar grows with a larger font than the window's own, which a
+  // desktop may give it when it is first shown or later: the window grows
+  // with it, so that the client area below it stays whole.
+  if (watched == menuBar() && event->type() == QEvent::Resize && !isMaximized() &&
+      !isFullScreen()) {
+    int height = static_cast<QResizeEvent*>(event)->size().height();
+    if (height != menuHeight_) {
+      resize(width(), this->height() + height - menuHeight_);
+      menuHeight_ = height;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 Form1Window::~Form1Window() = default;
@@ -67,8 +86,9 @@ std::string Form1Window::BoxText(Box which) const {
 void Form1Window::SetResult(std::string_view caption, std::string_view accessibleName) {
   result_->setText(ToQString(caption));
   FitCaption(result_, FindRow(kForm1Controls, "iHyper")->font);
-  // Screen readers announce the change of name.
   result_->setAccessibleName(ToQString(accessibleName));
+  // A screen reader speaks the result at once, wherever the focus is.
+  announcer_->Announce(ToQString(accessibleName));
 }
 
 void Form1Window::FocusAndSelect(Box which) {

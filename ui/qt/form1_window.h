@@ -11,6 +11,7 @@
 
 #include "app/desktop.h"
 #include "ui/form1.h"
+#include "ui/qt/announcement.h"
 #include "ui/qt/form_builder.h"
 
 class QLabel;
@@ -31,6 +32,9 @@ class Form1Window final : public QMainWindow, public Form1View {
   void SetResult(std::string_view caption, std::string_view accessibleName) override;
   void FocusAndSelect(Box box) override;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   QLineEdit* box(Box which) const;
   std::unique_ptr<AboutView> MakeAboutWindow(frmAbout& about);
@@ -42,6 +46,9 @@ class Form1Window final : public QMainWindow, public Form1View {
   QLineEdit* focal_ = nullptr;
   QLineEdit* aperture_ = nullptr;
   QLabel* result_ = nullptr;
+  // The height of the menu bar that the window's height allows for.
+  int menuHeight_ = 0;
+  std::unique_ptr<Announcer> announcer_;
   Form1 handlers_;
 };
 

@@ -195,16 +195,20 @@ Controls BuildControls(QWidget* client, std::span<const ControlRow> table, doubl
     controls.byName_.insert(widget->objectName(), widget);
   }
 
-  // A caption names its control to screen readers.
+  // What screen readers say of each control.
   for (const ControlRow& row : table) {
     if (!row.names.empty())
       controls.get<QLabel>(row.name)->setBuddy(controls[row.names]);
+    if (!row.accessibleName.empty())
+      controls[row.name]->setAccessibleName(ToQString(row.accessibleName));
+    if (!row.description.empty())
+      controls[row.name]->setAccessibleDescription(ToQString(row.description));
   }
 
-  // Stacked as the table's layout says: the top one is raised last.
-  std::vector<const ControlRow*> stacking = StackingOrder(table);
-  for (auto row = stacking.rbegin(); row != stacking.rend(); ++row)
-    controls[(*row)->name]->raise();
+  // Made in reading order, each one over those before it; only a caption
+  // that overlaps a control is put beneath it.
+  for (auto [caption, control] : CaptionsBeneath(table))
+    controls[caption->name]->stackUnder(controls[control->name]);
 
   std::vector<const ControlRow*> focusable = TabOrder(table);
   for (std::size_t i = 1; i < focusable.size(); ++i) {

@@ -62,9 +62,9 @@ class Controls {
 // Creates every control of `table` inside `client`, placed and scaled for
 // `dpi`, with its caption, font, alignment, border and colours, and chains the
 // focus through the focusable controls in the order of their tab index.
-// Controls that take no focus lie beneath those that do, as in the classic
-// window system. A picture box shows `picture`. Rows must list a parent
-// before its children.
+// The controls are made, and so stacked and walked by screen readers, in the
+// table's reading order; a caption lies beneath a control it overlaps. A
+// picture box shows `picture`.
 Controls BuildControls(QWidget* client, std::span<const ControlRow> table, double dpi,
                        const QPixmap& picture = {});
 

@@ -48,6 +48,9 @@ void AboutWindow::SetText(AboutText which, std::string_view text) {
     case AboutText::Version:
       SetWindowTextUtf8(version_, text);
       break;
+    case AboutText::Summary:
+      names().SetDescription(hwnd(), text);
+      break;
   }
 }
 

@@ -31,6 +31,13 @@ const Com& LoadCom() {
   return com;
 }
 
+// UI Automation's LiveSetting property, which the annotation service carries
+// to it; and the event that says a live region changed. Windows before 8 know
+// neither, and pass both over.
+constexpr GUID kLiveSettingProperty{
+    0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+constexpr DWORD kLiveRegionChanged = 0x8019;
+
 }  // namespace
 
 AccessibleNames::~AccessibleNames() {
@@ -41,10 +48,22 @@ AccessibleNames::~AccessibleNames() {
 }
 
 void AccessibleNames::Set(HWND control, std::string_view name) {
-  std::wstring& stored = names_[control];
-  stored = Wide(name);
+  Store({control, Property::Name}, name);
+}
+
+void AccessibleNames::SetDescription(HWND control, std::string_view description) {
+  Store({control, Property::Description}, description);
+}
+
+void AccessibleNames::SetLive(HWND control) {
+  Store({control, Property::Live}, {});
+}
+
+void AccessibleNames::Store(Key key, std::string_view text) {
+  std::wstring& stored = texts_[key];
+  stored = Wide(text);
   if (started_)
-    Annotate(control, stored);
+    Annotate(key, stored);
 }
 
 void AccessibleNames::StartIfScreenReader() {
@@ -54,8 +73,8 @@ void AccessibleNames::StartIfScreenReader() {
 }
 
 void AccessibleNames::Start() {
-  // With nothing to name, COM is not worth loading.
-  if (started_ || names_.empty())
+  // With nothing to annotate, COM is not worth loading.
+  if (started_ || texts_.empty())
     return;
   started_ = true;
   const Com& com = LoadCom();
@@ -65,15 +84,30 @@ void AccessibleNames::Start() {
   if (FAILED(com.create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
                         reinterpret_cast<void**>(&services_))))
     services_ = nullptr;
-  for (const auto& [control, name] : names_)
-    Annotate(control, name);
+  for (const auto& [key, text] : texts_)
+    Annotate(key, text);
 }
 
-void AccessibleNames::Annotate(HWND control, const std::wstring& name) const {
-  if (services_) {
-    services_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                              PROPID_ACC_NAME, name.c_str());
+void AccessibleNames::Annotate(const Key& key, const std::wstring& text) const {
+  if (!services_)
+    return;
+  auto [control, property] = key;
+  if (property == Property::Live) {
+    VARIANT polite{};
+    polite.vt = VT_I4;
+    polite.lVal = 1;  // LiveSetting: Polite
+    services_->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                           kLiveSettingProperty, polite);
+    return;
   }
+  services_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                            property == Property::Name ? PROPID_ACC_NAME : PROPID_ACC_DESCRIPTION,
+                            text.c_str());
+}
+
+void NotifyLiveRegion(HWND control) {
+  NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
+  NotifyWinEvent(kLiveRegionChanged, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
 }  // namespace quorvel::ui::win32

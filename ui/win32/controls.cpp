@@ -24,6 +24,15 @@ COLORREF ToColorRef(Rgb colour) {
   return RGB(colour.red, colour.green, colour.blue);
 }
 
+// Whether the user chose a high-contrast theme: then the system's colours
+// take the place of the fixed ones.
+bool HighContrast() {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof(contrast);
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 // Whether the system has `face` as a TrueType family.
 bool HasTrueTypeFace(std::wstring_view face) {
   LOGFONTW wanted{};
@@ -87,18 +96,24 @@ Kind KindOf(const ControlRow& row) {
 Controls::Controls(HWND parent, std::span<const ControlRow> table, UINT dpi)
     : parent_(parent), table_(table), windows_(table.size(), nullptr) {
   auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
-  for (const ControlRow* row : StackingOrder(table)) {
-    Kind kind = KindOf(*row);
+  for (std::size_t index = 0; index < table.size(); ++index) {
+    const ControlRow& row = table[index];
+    Kind kind = KindOf(row);
     if (!kind.className)
       continue;
-    auto index = static_cast<std::size_t>(row - table.data());
-    HWND control = CreateWindowExW(kind.exStyle, kind.className, Wide(row->caption).c_str(),
+    HWND control = CreateWindowExW(kind.exStyle, kind.className, Wide(row.caption).c_str(),
                                    WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, parent,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(index))),
                                    instance, nullptr);
-    if (row->kind == ControlKind::TextBox)
+    if (row.kind == ControlKind::TextBox)
       SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
     windows_[index] = control;
+  }
+  // Each new control went beneath those before it; a caption that overlaps a
+  // control is put right beneath it.
+  for (auto [caption, control] : CaptionsBeneath(table)) {
+    SetWindowPos((*this)[caption->name], (*this)[control->name], 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
   Layout(dpi);
 }
@@ -175,8 +190,11 @@ void Controls::PaintLines(HDC dc) const {
       continue;
     PixelRect rect = ToClientPixels(table_, row, dpi_);
     RECT area{rect.left, rect.top, rect.left + rect.width, rect.top + std::max(1, rect.height)};
-    Rgb colour = LineColour(ResolveColour(row.foreColour), SystemRgb(COLOR_BTNFACE),
-                            SystemRgb(COLOR_3DHILIGHT), SystemRgb(COLOR_3DSHADOW));
+    Rgb fixed = ResolveColour(row.foreColour);
+    Rgb light = SystemRgb(COLOR_3DHILIGHT);
+    Rgb dark = SystemRgb(COLOR_3DSHADOW);
+    Rgb colour = HighContrast() ? LineColour(fixed, {0, 0, 0}, light, dark)
+                                : LineColour(fixed, SystemRgb(COLOR_BTNFACE), light, dark);
     HBRUSH brush = CreateSolidBrush(ToColorRef(colour));
     FillRect(dc, &area, brush);
     DeleteObject(brush);
@@ -190,15 +208,18 @@ HBRUSH Controls::ColourStatic(HWND control, HDC dc) const {
                               : &table_[static_cast<std::size_t>(found - windows_.begin())];
   Rgb back = row && row->backColour != kDefaultColour ? ResolveColour(row->backColour)
                                                       : SystemRgb(COLOR_BTNFACE);
-  // A coloured text, or one on a background of its own, as far as it reads
-  // in the system's colours (a high-contrast theme, say); a fixed colour
-  // gives way to the system's link colour.
+  // Every text in the system's text colour, or its own where that reads in
+  // the system's colours; in a high-contrast theme a fixed colour gives way
+  // to the system's link colour. Black or white where none reads.
+  Rgb text = SystemRgb(row && row->backColour != kDefaultColour ? COLOR_WINDOWTEXT : COLOR_BTNTEXT);
   if (row && row->foreColour != kDefaultColour) {
-    SetTextColor(dc, ToColorRef(TextColour(
-                         back, {ResolveColour(row->foreColour), SystemRgb(COLOR_HOTLIGHT)})));
-  } else if (row && row->backColour != kDefaultColour) {
-    SetTextColor(dc, ToColorRef(TextColour(back, {SystemRgb(COLOR_WINDOWTEXT)})));
+    Rgb link = SystemRgb(COLOR_HOTLIGHT);
+    text = HighContrast() ? TextColour(back, {link, text})
+                          : TextColour(back, {ResolveColour(row->foreColour), link});
+  } else {
+    text = TextColour(back, {text});
   }
+  SetTextColor(dc, ToColorRef(text));
   SetBkColor(dc, ToColorRef(back));
   SetDCBrushColor(dc, ToColorRef(back));
   return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));

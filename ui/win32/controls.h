@@ -7,14 +7,18 @@
 //            a single border is WS_BORDER, a dark line on all four sides
 //   TextBox  EDIT, single line, sunken, no length limit
 //   Button   BUTTON, the default one BS_DEFPUSHBUTTON
-//   Frame    BUTTON BS_GROUPBOX, beneath the controls it holds, which are
-//            placed by the frame's position (a group box holds no children)
+//   Frame    BUTTON BS_GROUPBOX; the controls it holds are its siblings,
+//            after it, placed by the frame's position (a group box holds no
+//            children, draws only its border and caption, and lets clicks
+//            through)
 //   Picture  STATIC SS_ICON, sunken, the application icon at the DPI's size
 //   Line     painted by the window (PaintLines), not a control
 //
 // Each control's id is ControlId(row) (ids.h). They are created in the
-// stacking order of the layout, which begins with the focusable controls in
-// the order of their tab index: the dialog keys' Tab follows that order.
+// table's reading order, which is so their order from the top of the z-order
+// down: the order in which screen readers walk them, and in which the dialog
+// keys' Tab goes through those that take the focus. A caption that overlaps
+// a control lies beneath it.
 #pragma once
 
 #include <windows.h>
@@ -45,8 +49,8 @@ class Controls {
   // Paints the table's lines, a later one over an earlier one.
   void PaintLines(HDC dc) const;
 
-  // Answers WM_CTLCOLORSTATIC for `control`: its colours from the table, the
-  // window's background colour for the rest.
+  // Answers WM_CTLCOLORSTATIC for `control`: its colours from the table as
+  // far as they read in the system's colours, the system's for the rest.
   HBRUSH ColourStatic(HWND control, HDC dc) const;
 
   // The font of the window's default style at the current DPI.

@@ -47,6 +47,7 @@ Form1Window::Form1Window(HINSTANCE instance, Desktop& desktop)
   calculateId_ = GetDlgCtrlID(control("cCalculate"));
   byeId_ = GetDlgCtrlID(control("cBye"));
   names().Set(result_, ResultAccessibleName({}));
+  names().SetLive(result_);
   UINT dpi = WindowDpi(hwnd());
   FitClientArea(dpi);
   SetIcons(dpi);
@@ -92,6 +93,8 @@ std::string Form1Window::BoxText(Box box) const {
 void Form1Window::SetResult(std::string_view caption, std::string_view accessibleName) {
   SetWindowTextUtf8(result_, caption);
   names().Set(result_, accessibleName);
+  // Screen readers speak a live region's change, also to the same text.
+  NotifyLiveRegion(result_);
 }
 
 void Form1Window::FocusAndSelect(Box box) {

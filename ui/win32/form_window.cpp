@@ -22,6 +22,10 @@ void FormWindow::BuildControls(std::span<const ControlRow> table, std::string_vi
   for (const ControlRow& row : table) {
     if (!row.names.empty())
       names_.Set(control(row.names), Trimmed(row.caption));
+    if (!row.accessibleName.empty())
+      names_.Set(control(row.name), row.accessibleName);
+    if (!row.description.empty())
+      names_.SetDescription(control(row.name), row.description);
   }
   names_.StartIfScreenReader();
 }
@@ -55,6 +59,12 @@ std::optional<LRESULT> FormWindow::HandleForm(UINT message, WPARAM wParam, LPARA
     case WM_SETTINGCHANGE:
       if (wParam == SPI_SETSCREENREADER)
         names_.StartIfScreenReader();
+      [[fallthrough]];
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+      // A contrast theme or colours chosen while the program runs: every
+      // control is drawn again in them.
+      RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
       return std::nullopt;
     case WM_CTLCOLORSTATIC:
       if (!controls_)

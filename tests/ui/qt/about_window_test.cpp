@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -80,6 +81,19 @@ TEST_F(AboutTest, WindowAndControlsFollowTheTable) {
   EXPECT_TRUE(qobject_cast<QPushButton*>(AboutControl("cmdOK"))->isDefault());
   QTest::keyClick(AboutControl("cmdOK"), Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), AboutControl("picIcon"));
+}
+
+TEST_F(AboutTest, ScreenReadersWalkItInReadingOrderAndHearTheTitleAndVersion) {
+  ChooseAbout();
+  QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(AboutDialog());
+  QStringList names;
+  for (int i = 0; i < dialog->childCount(); ++i)
+    names << dialog->child(i)->object()->objectName();
+  EXPECT_EQ(names, (QStringList{"picIcon", "lblTitle", "lblVersion", "lblDescription",
+                                "lblDisclaimer", "Label1", "cmdOK", "Line1(0)", "Line1(1)"}));
+  EXPECT_EQ(dialog->text(QAccessible::Description), "Quorvel, Version 1.0.0");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(AboutControl("picIcon"))->text(QAccessible::Name),
+            "Quorvel icon");
 }
 
 TEST_F(AboutTest, ThePictureIsMadeOnceForTheRun) {

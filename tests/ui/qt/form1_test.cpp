@@ -207,6 +207,48 @@ TEST_F(Form1Test, InputsAreNamedByTheirPrompts) {
   EXPECT_EQ(name(result()), "Hyperfocal distance");
 }
 
+TEST_F(Form1Test, EachResultIsAlsoANotificationForScreenReaders) {
+  // That it is shown to them at each result is checked on the accessibility
+  // bus, by the end-to-end test: offscreen, Qt tells no one.
+  auto* notification = form_->findChild<QWidget*>("quorvel_announcement");
+  ASSERT_NE(notification, nullptr);
+  QAccessibleInterface* node = QAccessible::queryAccessibleInterface(notification);
+  EXPECT_EQ(node->role(), QAccessible::Notification);
+  Compute("50", "8");
+  EXPECT_EQ(node->text(QAccessible::Name), "Hyperfocal distance: 3.42 ft.");
+  EXPECT_TRUE(notification->isVisible());
+  EXPECT_EQ(notification->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(Form1Test, ScreenReadersWalkTheWindowInReadingOrder) {
+  auto children = [](QWidget* widget) {
+    QStringList names;
+    QAccessibleInterface* node = QAccessible::queryAccessibleInterface(widget);
+    for (int i = 0; i < node->childCount(); ++i)
+      names << node->child(i)->object()->objectName();
+    return names;
+  };
+  EXPECT_EQ(children(form_->centralWidget()),
+            (QStringList{"Label3", "Frame1", "cBye", "quorvel_announcement"}));
+  // The unit lies beneath the box it overlaps, so comes before it.
+  EXPECT_EQ(children(Control("Frame1")), (QStringList{"Label1", "Label4", "iFocal", "Label2",
+                                                      "iAperature", "cCalculate", "iHyper"}));
+  QAccessibleInterface* box = QAccessible::queryAccessibleInterface(focal());
+  EXPECT_EQ(box->text(QAccessible::Description), "millimetres");
+}
+
+TEST_F(Form1Test, ALargerMenuFontLeavesTheClientAreaWhole) {
+  // As a desktop's font reaches the menu bar once the window is built.
+  QFont large = form_->menuBar()->font();
+  large.setPointSizeF(16);
+  form_->menuBar()->setFont(large);
+  QApplication::processEvents();
+  EXPECT_GE(form_->centralWidget()->height(), 3510 / 15);
+  EXPECT_GE(form_->centralWidget()->width(), 4950 / 15);
+  QRect exit = Control("cBye")->geometry();
+  EXPECT_TRUE(form_->centralWidget()->rect().contains(exit)) << "Exit is cut off";
+}
+
 TEST_F(Form1Test, TheResultHasADarkOneLineBorderOnAllFourSides) {
   QImage picture = result()->grab().toImage();
   const int w = picture.width();

@@ -15,6 +15,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -549,6 +552,168 @@ TEST_P(QuorvelTest, TextsKeepGrowingBeyond150Percent) {
                                        << " px tall at 144 DPI, " << at192.height << " at 192";
     EXPECT_NEAR(more, 16.0 / 9, 0.5) << labels[i] << ": " << at144[i].pixels
                                      << " dark pixels at 144 DPI, " << at192.pixels << " at 192";
+  }
+}
+
+// Screen readers: a prompt right before the box it names in the z-order (the
+// order they walk), and the result a live region that tells of each change.
+TEST_P(QuorvelTest, PromptsPrecedeTheirBoxesAndEachResultIsALiveRegionChange) {
+  EXPECT_EQ(GetWindow(Control("Label1"), GW_HWNDNEXT), Control("iFocal"));
+  EXPECT_EQ(GetWindow(Control("Label2"), GW_HWNDNEXT), Control("iAperature"));
+  EXPECT_EQ(GetWindow(Control("iFocal"), GW_HWNDNEXT), Control("Label4"))
+      << "the unit lies beneath the box it overlaps";
+
+  static std::vector<HWND> changed;
+  changed.clear();
+  HWINEVENTHOOK hook = SetWinEventHook(
+      EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+      [](HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+        if (object == OBJID_CLIENT && child == CHILDID_SELF)
+          changed.push_back(window);
+      },
+      processId_, 0, WINEVENT_OUTOFCONTEXT);
+  ASSERT_NE(hook, nullptr);
+  auto events = [](std::size_t count) {
+    return WaitFor([count] {
+      MSG message;
+      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&message);
+      return changed.size() >= count;
+    });
+  };
+  Calculate(L"50", L"8");
+  EXPECT_TRUE(events(1)) << "no live region change for the result";
+  Calculate(L"50", L"8");
+  EXPECT_TRUE(events(2)) << "none for the same result again";
+  UnhookWinEvent(hook);
+  EXPECT_EQ(changed, (std::vector<HWND>{Control("iHyper"), Control("iHyper")}));
+}
+
+// The contrast of the text drawn in `area` of the screen with its background:
+// the colour most of the area has, and the one that stands out from it most.
+double TextContrast(RECT area) {
+  int width = area.right - area.left;
+  int height = area.bottom - area.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  std::map<COLORREF, int> counts;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x)
+      ++counts[GetPixel(memory, x, y)];
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  auto rgb = [](COLORREF c) { return Rgb{GetRValue(c), GetGValue(c), GetBValue(c)}; };
+  Rgb background =
+      rgb(std::ranges::max_element(counts, {}, &std::pair<const COLORREF, int>::second)->first);
+  double best = 1.0;
+  for (const auto& [colour, count] : counts)
+    best = std::max(best, ContrastRatio(rgb(colour), background));
+  return best;
+}
+
+// A system colour scheme, set in the registry for the programs started from
+// now on, and the one it replaced put back when it goes.
+class ColourScheme {
+ public:
+  ColourScheme(std::initializer_list<std::pair<const wchar_t*, const wchar_t*>> colours) {
+    RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Colors", 0, nullptr, 0,
+                    KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key_, nullptr);
+    for (auto [name, value] : colours) {
+      wchar_t before[64] = {};
+      DWORD size = sizeof(before);
+      bool had = RegQueryValueExW(key_, name, nullptr, nullptr, reinterpret_cast<BYTE*>(before),
+                                  &size) == ERROR_SUCCESS;
+      saved_.push_back({name, had ? std::optional<std::wstring>(before) : std::nullopt});
+      Set(name, value);
+    }
+  }
+  ~ColourScheme() {
+    for (const auto& [name, value] : saved_) {
+      if (value)
+        Set(name.c_str(), value->c_str());
+      else
+        RegDeleteValueW(key_, name.c_str());
+    }
+    RegCloseKey(key_);
+  }
+
+ private:
+  void Set(const wchar_t* name, const wchar_t* value) {
+    RegSetValueExW(key_, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                   static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t)));
+  }
+  HKEY key_ = nullptr;
+  std::vector<std::pair<std::wstring, std::optional<std::wstring>>> saved_;
+};
+
+// Every text of both windows reads at 4.5:1 or better in the contrast
+// themes: High Contrast Black and White, and the default scheme.
+TEST_P(QuorvelTest, EveryTextReadsInContrastThemes) {
+  if (GetParam() != 96)
+    GTEST_SKIP() << "the colours do not depend on the DPI";
+  const struct {
+    const char* name;
+    std::initializer_list<std::pair<const wchar_t*, const wchar_t*>> colours;
+  } schemes[] = {
+      {"the default scheme", {}},
+      {"High Contrast Black",
+       {{L"ButtonFace", L"0 0 0"},
+        {L"ButtonText", L"255 255 255"},
+        {L"Window", L"0 0 0"},
+        {L"WindowText", L"255 255 255"},
+        {L"Hilight", L"26 235 255"},
+        {L"HilightText", L"0 0 0"},
+        {L"HotTrackingColor", L"255 255 0"},
+        {L"ButtonHilight", L"255 255 255"},
+        {L"ButtonShadow", L"255 255 255"},
+        {L"GrayText", L"63 242 63"}}},
+      {"High Contrast White",
+       {{L"ButtonFace", L"255 255 255"},
+        {L"ButtonText", L"0 0 0"},
+        {L"Window", L"255 255 255"},
+        {L"WindowText", L"0 0 0"},
+        {L"Hilight", L"55 0 110"},
+        {L"HilightText", L"255 255 255"},
+        {L"HotTrackingColor", L"0 0 159"},
+        {L"ButtonHilight", L"0 0 0"},
+        {L"ButtonShadow", L"0 0 0"},
+        {L"GrayText", L"96 0 0"}}},
+  };
+  for (const auto& scheme : schemes) {
+    Stop();
+    ColourScheme colours(scheme.colours);
+    Start(96);
+    Calculate(L"50", L"8");
+    ASSERT_TRUE(WaitFor([&] { return Text(Control("iHyper")) == L" 3.42 ft."; }));
+    HWND about = OpenAbout();
+    ASSERT_NE(about, nullptr);
+    // About covers none of the main window's texts.
+    SetWindowPos(about, nullptr, 500, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Sleep(500);
+    std::vector<std::pair<std::string, RECT>> texts;
+    for (const char* name : {"Label3", "Label1", "Label4", "Label2", "iHyper"}) {
+      RECT rect;
+      GetWindowRect(Control(name), &rect);
+      texts.push_back({name, rect});
+    }
+    RECT frame;  // the frame's caption, in its top border
+    GetWindowRect(Control("Frame1"), &frame);
+    texts.push_back({"Frame1", {frame.left + 4, frame.top, frame.left + 50, frame.top + 13}});
+    for (const char* name :
+         {"lblTitle", "lblVersion", "lblDescription", "lblDisclaimer", "Label1"}) {
+      RECT rect;
+      GetWindowRect(AboutControl(about, name), &rect);
+      texts.push_back({std::string("About's ") + name, rect});
+    }
+    for (const auto& [name, area] : texts) {
+      EXPECT_GE(TextContrast(area), kReadableContrast) << name << " in " << scheme.name;
+    }
   }
 }
 
