@@ -15,10 +15,10 @@
 //   Line     painted by the window (PaintLines), not a control
 //
 // Each control's id is ControlId(row) (ids.h). They are created in the
-// table's reading order, which is so their order from the top of the z-order
-// down: the order in which screen readers walk them, and in which the dialog
-// keys' Tab goes through those that take the focus. A caption that overlaps
-// a control lies beneath it.
+// table's reading order, each one beneath those before it, so the z-order
+// from the top is the reading order: screen readers walk the controls in it,
+// and the dialog keys' Tab goes through the focusable ones in it. A caption
+// that overlaps a control is moved right beneath it.
 #pragma once
 
 #include <windows.h>
