@@ -50,6 +50,8 @@ char32_t TakeCodePoint(std::string_view& text) {
 }
 
 int DigitValue(char32_t c) {
+  if (c >= U'0' && c <= U'9')
+    return static_cast<int>(c - U'0');
   auto zero = std::ranges::upper_bound(kDigitZeros, c);
   if (zero == kDigitZeros.begin() || c - *(zero - 1) > 9)
     return -1;
