@@ -69,7 +69,8 @@ TEST(LayoutTest, TabOrderReadingOrderAndOverlaps) {
         reading.push_back(row.name);
     }
     Names tab = names(TabOrder(table));
-    std::ranges::rotate(reading, std::ranges::find(reading, tab.front()));
+    std::rotate(reading.begin(), std::find(reading.begin(), reading.end(), tab.front()),
+                reading.end());
     EXPECT_EQ(reading, tab);
   }
   // The one overlap: the unit's label lies beneath the focal-length box.
