@@ -67,4 +67,26 @@ char32_t FullWidth(char32_t c) {
   return c > U' ' && c < 0x7F ? c + 0xFEE0 : c;
 }
 
+bool IsBlank(std::string_view text) {
+  while (!text.empty()) {
+    if (!IsSpace(TakeCodePoint(text)))
+      return false;
+  }
+  return true;
+}
+
+char NumberCharacter(char32_t c, char32_t fullWidthSeparator) {
+  if (int digit = DigitValue(c); digit >= 0)
+    return static_cast<char>('0' + digit);
+  if (c == fullWidthSeparator)
+    return '.';
+  if (c == U'+' || c == FullWidth(U'+'))
+    return '+';
+  if (c == U'-' || c == FullWidth(U'-') || c == U'\u2212')
+    return '-';
+  if (c == U'e' || c == U'E')
+    return 'e';
+  return IsSpace(c) ? ' ' : 0;
+}
+
 }  // namespace quorvel

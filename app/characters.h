@@ -2,9 +2,11 @@
 //
 // The characters of numbers as people type them, in any script:
 //
-//   TakeCodePoint   the next character of UTF-8 text
-//   DigitValue      the value of a decimal digit of any script
-//   IsSpace         a space of any width, the tab included
+//   TakeCodePoint    the next character of UTF-8 text
+//   DigitValue       the value of a decimal digit of any script
+//   IsSpace          a space of any width, the tab included
+//   IsBlank          text of spaces only
+//   NumberCharacter  what a character stands for in a number
 #pragma once
 
 #include <string_view>
@@ -31,5 +33,14 @@ bool IsSpace(char32_t c);
 // The full-width form of a printable ASCII character ("." gives "．"), as an
 // East Asian input method types it; `c` itself for any other character.
 char32_t FullWidth(char32_t c);
+
+// Whether `text` is empty or holds nothing but spaces: no number at all.
+bool IsBlank(std::string_view text);
+
+// The character `c` stands for in a number: an ASCII digit for a digit of
+// any script, '.' for `fullWidthSeparator` (the full-width form of the
+// user's separator), '+' or '-' for a sign in any width and U+2212, 'e' for
+// the exponent's mark, ' ' for a space; 0 for anything else.
+char NumberCharacter(char32_t c, char32_t fullWidthSeparator);
 
 }  // namespace quorvel

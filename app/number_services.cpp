@@ -19,24 +19,6 @@ namespace {
   throw CalcError(CalcError::Kind::TypeMismatch, "The text is not a number.");
 }
 
-// The character `c` stands for in a number: an ASCII digit for a digit of
-// any script, '.' for the full-width form of the user's separator, '+' or
-// '-' for a sign, 'e' for the exponent's mark, ' ' for a space; 0 for
-// anything else.
-char NumberCharacter(char32_t c, char32_t fullWidthSeparator) {
-  if (int digit = DigitValue(c); digit >= 0)
-    return static_cast<char>('0' + digit);
-  if (c == fullWidthSeparator)
-    return '.';
-  if (c == U'+' || c == FullWidth(U'+'))
-    return '+';
-  if (c == U'-' || c == FullWidth(U'-') || c == U'\u2212')
-    return '-';
-  if (c == U'e' || c == U'E')
-    return 'e';
-  return IsSpace(c) ? ' ' : 0;
-}
-
 // Copies the number in `text` to `out` in the form std::from_chars reads:
 // ASCII digits, '.' as the separator, no leading '+' and no spaces around
 // it. A sign may stand only first and right after the exponent's 'e'; any
@@ -123,14 +105,6 @@ double ToNumber(std::string_view text, const NumberFormat& format) {
     return *first == '-' ? -0.0 : 0.0;
   }
   return value;
-}
-
-bool IsBlank(std::string_view text) {
-  while (!text.empty()) {
-    if (!IsSpace(TakeCodePoint(text)))
-      return false;
-  }
-  return true;
 }
 
 namespace {

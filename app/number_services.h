@@ -28,10 +28,6 @@ namespace quorvel {
 // small for a double reads as zero or the nearest subnormal.
 double ToNumber(std::string_view text, const NumberFormat& format = UserNumberFormat());
 
-// Whether `text` is empty or holds nothing but spaces, which ToNumber reads
-// as no number at all.
-bool IsBlank(std::string_view text);
-
 // Writes `value` by the pattern "###0.00" with the decimal separator of
 // `format`: at least one digit before the separator, exactly two after it, no
 // grouping, no exponent, a minus sign for a negative value. Rounding is to

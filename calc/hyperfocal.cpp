@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/calc_error.h"
+#include "app/characters.h"
 #include "app/float_checks.h"
 #include "app/number_services.h"
 
