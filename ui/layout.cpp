@@ -121,8 +121,10 @@ Rgb TextColour(Rgb background, std::initializer_list<Rgb> choices) {
 }
 
 Rgb LineColour(Rgb fixed, Rgb window, Rgb light, Rgb dark) {
-  if (Luminance(window) >= Luminance(kMidGrey))
-    return fixed;
+  return Luminance(window) >= Luminance(kMidGrey) ? fixed : LineShade(fixed, light, dark);
+}
+
+Rgb LineShade(Rgb fixed, Rgb light, Rgb dark) {
   return Luminance(fixed) > Luminance(kMidGrey) ? light : dark;
 }
 

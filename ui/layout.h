@@ -106,4 +106,8 @@ Rgb TextColour(Rgb background, std::initializer_list<Rgb> choices);
 // fixed colour stands for.
 Rgb LineColour(Rgb fixed, Rgb window, Rgb light, Rgb dark);
 
+// The shade, `light` or `dark`, that a separator line's fixed colour stands
+// for: what a high-contrast theme draws it in, whatever its window.
+Rgb LineShade(Rgb fixed, Rgb light, Rgb dark);
+
 }  // namespace quorvel::ui

@@ -15,9 +15,10 @@ namespace quorvel::ui::win32 {
 // What screen readers announce for a window's controls, over what the
 // controls would say themselves, given with the system's annotation service:
 // names, descriptions, and which control is a live region, whose changes a
-// screen reader speaks wherever the focus is. The service (COM and oleacc) is loaded only once a
-// screen reader runs or an accessibility client asks the window for its object, so a run without
-// one pays nothing for it at start-up.
+// screen reader speaks wherever the focus is. The service (COM and oleacc)
+// is loaded only once a screen reader runs or an accessibility client asks
+// the window for its object, so a run without one pays nothing for it at
+// start-up.
 class AccessibleNames {
  public:
   AccessibleNames() = default;

@@ -193,7 +193,7 @@ void Controls::PaintLines(HDC dc) const {
     Rgb fixed = ResolveColour(row.foreColour);
     Rgb light = SystemRgb(COLOR_3DHILIGHT);
     Rgb dark = SystemRgb(COLOR_3DSHADOW);
-    Rgb colour = HighContrast() ? LineColour(fixed, {0, 0, 0}, light, dark)
+    Rgb colour = HighContrast() ? LineShade(fixed, light, dark)
                                 : LineColour(fixed, SystemRgb(COLOR_BTNFACE), light, dark);
     HBRUSH brush = CreateSolidBrush(ToColorRef(colour));
     FillRect(dc, &area, brush);
