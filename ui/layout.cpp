@@ -89,43 +89,4 @@ std::vector<CaptionBeneath> CaptionsBeneath(std::span<const ControlRow> table) {
   return pairs;
 }
 
-namespace {
-
-// The relative luminance of a colour, from 0 (black) to 1 (white).
-double Luminance(Rgb colour) {
-  auto linear = [](std::uint8_t channel) {
-    double c = channel / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) + 0.0722 * linear(colour.blue);
-}
-
-constexpr Rgb kBlack{0, 0, 0};
-constexpr Rgb kWhite{255, 255, 255};
-constexpr Rgb kMidGrey{128, 128, 128};
-
-}  // namespace
-
-double ContrastRatio(Rgb a, Rgb b) {
-  double lighter = std::max(Luminance(a), Luminance(b));
-  double darker = std::min(Luminance(a), Luminance(b));
-  return (lighter + 0.05) / (darker + 0.05);
-}
-
-Rgb TextColour(Rgb background, std::initializer_list<Rgb> choices) {
-  for (Rgb choice : choices) {
-    if (ContrastRatio(choice, background) >= kReadableContrast)
-      return choice;
-  }
-  return ContrastRatio(kBlack, background) >= ContrastRatio(kWhite, background) ? kBlack : kWhite;
-}
-
-Rgb LineColour(Rgb fixed, Rgb window, Rgb light, Rgb dark) {
-  return Luminance(window) >= Luminance(kMidGrey) ? fixed : LineShade(fixed, light, dark);
-}
-
-Rgb LineShade(Rgb fixed, Rgb light, Rgb dark) {
-  return Luminance(fixed) > Luminance(kMidGrey) ? light : dark;
-}
-
 }  // namespace quorvel::ui

@@ -2,11 +2,9 @@
 //
 // Turns the control tables (control_table.h) into what a window system needs,
 // the same way for every front end: pixel rectangles at the screen's DPI,
-// font heights, colours, the tab order and the stacking of the controls.
+// font heights, the tab order and the stacking of the controls.
 #pragma once
 
-#include <cstdint>
-#include <initializer_list>
 #include <span>
 #include <vector>
 
@@ -62,52 +60,5 @@ struct CaptionBeneath {
   const ControlRow* control;
 };
 std::vector<CaptionBeneath> CaptionsBeneath(std::span<const ControlRow> table);
-
-struct Rgb {
-  std::uint8_t red = 0;
-  std::uint8_t green = 0;
-  std::uint8_t blue = 0;
-  friend bool operator==(const Rgb&, const Rgb&) = default;
-};
-
-// Whether a table colour names the window system's colour number instead of
-// a fixed colour, and which number.
-constexpr bool IsSystemColour(std::uint32_t colour) {
-  return colour != kDefaultColour && (colour & 0x80000000u) != 0;
-}
-constexpr int SystemColourNumber(std::uint32_t colour) {
-  return static_cast<int>(colour & 0xFFu);
-}
-
-// A fixed table colour (0x00BBGGRR) as red, green and blue.
-constexpr Rgb FixedColour(std::uint32_t colour) {
-  return {static_cast<std::uint8_t>(colour & 0xFFu),
-          static_cast<std::uint8_t>((colour >> 8) & 0xFFu),
-          static_cast<std::uint8_t>((colour >> 16) & 0xFFu)};
-}
-
-// The tables' colours are those of a light desktop. On a dark one (or in a
-// high-contrast theme) a fixed colour may not read; these choose what does.
-
-// The contrast of two colours, from 1 (the same) to 21 (black and white), as
-// the Web Content Accessibility Guidelines define it.
-double ContrastRatio(Rgb a, Rgb b);
-
-// The least contrast at which text reads: WCAG's AA level for normal text.
-inline constexpr double kReadableContrast = 4.5;
-
-// The colour of a text on `background`: the first of `choices` that reads
-// there, else black or white, whichever reads better.
-Rgb TextColour(Rgb background, std::initializer_list<Rgb> choices);
-
-// The colour of one line of an etched separator drawn with the fixed colour
-// `fixed` on `window`: the fixed colour on a light window, where it was made
-// for; on a dark one, the palette's `light` or `dark` shade, whichever the
-// fixed colour stands for.
-Rgb LineColour(Rgb fixed, Rgb window, Rgb light, Rgb dark);
-
-// The shade, `light` or `dark`, that a separator line's fixed colour stands
-// for: what a high-contrast theme draws it in, whatever its window.
-Rgb LineShade(Rgb fixed, Rgb light, Rgb dark);
 
 }  // namespace quorvel::ui

@@ -81,49 +81,5 @@ TEST(LayoutTest, TabOrderReadingOrderAndOverlaps) {
   EXPECT_TRUE(CaptionsBeneath(kAboutControls).empty());
 }
 
-TEST(LayoutTest, ColoursAreFixedOrTheSystemsNumbered) {
-  EXPECT_TRUE(IsSystemColour(SystemColour(14)));
-  EXPECT_EQ(SystemColourNumber(SystemColour(14)), 14);
-  EXPECT_FALSE(IsSystemColour(0x00FF0000));
-  EXPECT_FALSE(IsSystemColour(kDefaultColour));
-  EXPECT_EQ(FixedColour(0x00FF0000), (Rgb{0, 0, 255}));
-  EXPECT_EQ(FixedColour(0x00808080), (Rgb{128, 128, 128}));
-}
-
-TEST(LayoutTest, ContrastAsTheAccessibilityGuidelinesMeasureIt) {
-  const struct {
-    Rgb a, b;
-    double ratio;
-  } cases[] = {
-      {{0, 0, 0}, {255, 255, 255}, 21.0},
-      {{255, 255, 255}, {0, 0, 0}, 21.0},
-      {{42, 46, 50}, {42, 46, 50}, 1.0},
-      {{0, 0, 255}, {255, 255, 255}, 8.59},      // the web address on white
-      {{0, 0, 255}, {42, 46, 50}, 1.59},         // and on a dark window
-      {{118, 118, 118}, {255, 255, 255}, 4.54},  // the darkest grey that reads on white
-  };
-  for (const auto& c : cases)
-    EXPECT_NEAR(ContrastRatio(c.a, c.b), c.ratio, 0.01) << int{c.a.blue} << " on " << int{c.b.blue};
-}
-
-TEST(LayoutTest, TextTakesTheFirstColourThatReadsElseBlackOrWhite) {
-  constexpr Rgb black{0, 0, 0}, white{255, 255, 255}, blue{0, 0, 255}, link{61, 174, 233};
-  constexpr Rgb light{239, 240, 241}, dark{42, 46, 50}, nearWhite{252, 252, 252};
-  EXPECT_EQ(TextColour(light, {blue, link}), blue) << "the fixed colour where it reads";
-  EXPECT_EQ(TextColour(dark, {blue, link}), link) << "else the palette's link colour";
-  EXPECT_EQ(TextColour(nearWhite, {nearWhite}), black) << "else black on a light background";
-  EXPECT_EQ(TextColour(dark, {dark}), white) << "and white on a dark one";
-  EXPECT_EQ(TextColour(white, {}), black);
-}
-
-TEST(LayoutTest, AnEtchedLineKeepsItsColourOnlyOnALightWindow) {
-  constexpr Rgb white{255, 255, 255}, grey{128, 128, 128};
-  constexpr Rgb face{240, 240, 240}, darkFace{42, 46, 50}, light{73, 81, 88}, dark{27, 30, 32};
-  EXPECT_EQ(LineColour(white, face, light, dark), white);
-  EXPECT_EQ(LineColour(grey, face, light, dark), grey);
-  EXPECT_EQ(LineColour(white, darkFace, light, dark), light);
-  EXPECT_EQ(LineColour(grey, darkFace, light, dark), dark);
-}
-
 }  // namespace
 }  // namespace quorvel::ui

@@ -15,32 +15,19 @@
 namespace quorvel::ui::qt {
 namespace {
 
-// A system colour number as the palette role that plays its part.
-QPalette::ColorRole SystemRole(int number) {
-  switch (number) {
-    case 5:  // window background
-      return QPalette::Base;
-    case 8:  // window text
-      return QPalette::Text;
-    case 13:  // highlight
-      return QPalette::Highlight;
-    case 14:  // highlight text
-      return QPalette::HighlightedText;
-    case 18:  // button text
-      return QPalette::ButtonText;
-    default:  // 15, button face, and the rest
-      return QPalette::Button;
-  }
-}
-
 QColor ToQColor(Rgb colour) {
   return QColor(colour.red, colour.green, colour.blue);
 }
 
-Rgb ResolveColour(std::uint32_t colour, const QPalette& palette) {
-  if (IsSystemColour(colour))
-    return ToRgb(palette.color(SystemRole(SystemColourNumber(colour))));
-  return FixedColour(colour);
+// The desktop's colours, as the shared colour rules read them.
+SystemColours SystemColoursOf(const QPalette& palette) {
+  return SystemColours{.window = ToRgb(palette.color(QPalette::Window)),
+                       .windowText = ToRgb(palette.color(QPalette::WindowText)),
+                       .fieldText = ToRgb(palette.color(QPalette::WindowText)),
+                       .link = ToRgb(palette.color(QPalette::Link)),
+                       .light = ToRgb(palette.color(QPalette::Light)),
+                       .dark = ToRgb(palette.color(QPalette::Dark)),
+                       .highlightText = ToRgb(palette.color(QPalette::HighlightedText))};
 }
 
 QWidget* CreateWidget(const ControlRow& row, QWidget* parent, const QPixmap& picture) {
@@ -94,33 +81,20 @@ QWidget* CreateWidget(const ControlRow& row, QWidget* parent, const QPixmap& pic
   return nullptr;
 }
 
-// The row's colours, as far as they read in the desktop's palette (layout.h).
+// The row's colours (colours.h). A row without colours of its own keeps the
+// palette, and with it follows the desktop's.
 void ApplyColours(QWidget* widget, const ControlRow& row) {
   if (row.backColour == kDefaultColour && row.foreColour == kDefaultColour)
     return;
   QPalette palette = widget->palette();
-  Rgb window = ToRgb(palette.color(QPalette::Window));
-  if (row.kind == ControlKind::Line) {
-    Rgb line =
-        LineColour(ResolveColour(row.foreColour, palette), window,
-                   ToRgb(palette.color(QPalette::Light)), ToRgb(palette.color(QPalette::Dark)));
-    palette.setColor(QPalette::Window, ToQColor(line));
-    widget->setPalette(palette);
-    return;
-  }
-  Rgb back = window;
+  Colours colours = ColoursOf(row, SystemColoursOf(palette));
+  // A line is a strip that its background fills.
+  palette.setColor(row.kind == ControlKind::Line ? QPalette::Window : QPalette::WindowText,
+                   ToQColor(colours.fore));
   if (row.backColour != kDefaultColour) {
-    back = ResolveColour(row.backColour, palette);
-    palette.setColor(QPalette::Window, ToQColor(back));
+    palette.setColor(QPalette::Window, ToQColor(colours.back));
     widget->setAutoFillBackground(true);
   }
-  // The text, and a single border, which is drawn in its colour: a fixed
-  // colour gives way to the palette's link colour.
-  Rgb text = row.foreColour == kDefaultColour
-                 ? TextColour(back, {ToRgb(palette.color(QPalette::WindowText))})
-                 : TextColour(back, {ResolveColour(row.foreColour, palette),
-                                     ToRgb(palette.color(QPalette::Link))});
-  palette.setColor(QPalette::WindowText, ToQColor(text));
   widget->setPalette(palette);
 }
 

@@ -14,6 +14,7 @@
 #include <span>
 #include <string_view>
 
+#include "ui/colours.h"
 #include "ui/layout.h"
 
 namespace quorvel::ui::qt {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "ui/colours.h"
 #include "ui/win32/ids.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/text.h"
@@ -11,26 +12,30 @@
 namespace quorvel::ui::win32 {
 namespace {
 
-Rgb SystemRgb(int number) {
-  COLORREF colour = GetSysColor(number);
-  return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
-}
-
-Rgb ResolveColour(std::uint32_t colour) {
-  return IsSystemColour(colour) ? SystemRgb(SystemColourNumber(colour)) : FixedColour(colour);
-}
-
 COLORREF ToColorRef(Rgb colour) {
   return RGB(colour.red, colour.green, colour.blue);
 }
 
-// Whether the user chose a high-contrast theme: then the system's colours
-// take the place of the fixed ones.
-bool HighContrast() {
+// The system's colours now, as the shared colour rules read them: a theme
+// or colours chosen while the program runs are seen at the next paint.
+SystemColours SystemColoursNow() {
+  auto rgb = [](int number) {
+    COLORREF colour = GetSysColor(number);
+    return Rgb{GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+  };
+  SystemColours system{.window = rgb(COLOR_BTNFACE),
+                       .windowText = rgb(COLOR_BTNTEXT),
+                       .fieldText = rgb(COLOR_WINDOWTEXT),
+                       .link = rgb(COLOR_HOTLIGHT),
+                       .light = rgb(COLOR_3DHILIGHT),
+                       .dark = rgb(COLOR_3DSHADOW),
+                       .highlightText = rgb(COLOR_HIGHLIGHTTEXT)};
   HIGHCONTRASTW contrast{};
   contrast.cbSize = sizeof(contrast);
-  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
-         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+  system.highContrast =
+      SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
+      (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+  return system;
 }
 
 // Whether the system has `face` as a TrueType family.
@@ -185,43 +190,28 @@ void Controls::Layout(UINT dpi) {
 }
 
 void Controls::PaintLines(HDC dc) const {
+  SystemColours system = SystemColoursNow();
   for (const ControlRow& row : table_) {
     if (row.kind != ControlKind::Line)
       continue;
     PixelRect rect = ToClientPixels(table_, row, dpi_);
     RECT area{rect.left, rect.top, rect.left + rect.width, rect.top + std::max(1, rect.height)};
-    Rgb fixed = ResolveColour(row.foreColour);
-    Rgb light = SystemRgb(COLOR_3DHILIGHT);
-    Rgb dark = SystemRgb(COLOR_3DSHADOW);
-    Rgb colour = HighContrast() ? LineShade(fixed, light, dark)
-                                : LineColour(fixed, SystemRgb(COLOR_BTNFACE), light, dark);
-    HBRUSH brush = CreateSolidBrush(ToColorRef(colour));
+    HBRUSH brush = CreateSolidBrush(ToColorRef(ColoursOf(row, system).fore));
     FillRect(dc, &area, brush);
     DeleteObject(brush);
   }
 }
 
 HBRUSH Controls::ColourStatic(HWND control, HDC dc) const {
+  // A control of no row is drawn as a label without colours of its own.
   auto found = std::ranges::find(windows_, control);
-  const ControlRow* row = found == windows_.end()
-                              ? nullptr
-                              : &table_[static_cast<std::size_t>(found - windows_.begin())];
-  Rgb back = row && row->backColour != kDefaultColour ? ResolveColour(row->backColour)
-                                                      : SystemRgb(COLOR_BTNFACE);
-  // Every text in the system's text colour, or its own where that reads in
-  // the system's colours; in a high-contrast theme a fixed colour gives way
-  // to the system's link colour. Black or white where none reads.
-  Rgb text = SystemRgb(row && row->backColour != kDefaultColour ? COLOR_WINDOWTEXT : COLOR_BTNTEXT);
-  if (row && row->foreColour != kDefaultColour) {
-    Rgb link = SystemRgb(COLOR_HOTLIGHT);
-    text = HighContrast() ? TextColour(back, {link, text})
-                          : TextColour(back, {ResolveColour(row->foreColour), link});
-  } else {
-    text = TextColour(back, {text});
-  }
-  SetTextColor(dc, ToColorRef(text));
-  SetBkColor(dc, ToColorRef(back));
-  SetDCBrushColor(dc, ToColorRef(back));
+  Colours colours = ColoursOf(found == windows_.end()
+                                  ? ControlRow{}
+                                  : table_[static_cast<std::size_t>(found - windows_.begin())],
+                              SystemColoursNow());
+  SetTextColor(dc, ToColorRef(colours.fore));
+  SetBkColor(dc, ToColorRef(colours.back));
+  SetDCBrushColor(dc, ToColorRef(colours.back));
   return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
 }
 

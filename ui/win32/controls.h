@@ -49,8 +49,7 @@ class Controls {
   // Paints the table's lines, a later one over an earlier one.
   void PaintLines(HDC dc) const;
 
-  // Answers WM_CTLCOLORSTATIC for `control`: its colours from the table as
-  // far as they read in the system's colours, the system's for the rest.
+  // Answers WM_CTLCOLORSTATIC for `control`: its colours (colours.h).
   HBRUSH ColourStatic(HWND control, HDC dc) const;
 
   // The font of the window's default style at the current DPI.

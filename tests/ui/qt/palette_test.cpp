@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "tests/ui/qt/form1_fixture.h"
-#include "ui/layout.h"
+#include "ui/colours.h"
 #include "ui/qt/form_builder.h"
 
 namespace quorvel::ui::qt {

@@ -24,6 +24,7 @@
 #include "app/identity.h"
 #include "tests/support/windows_test_support.h"
 #include "ui/about_table.h"
+#include "ui/colours.h"
 #include "ui/form1_table.h"
 #include "ui/layout.h"
 #include "ui/win32/ids.h"
