@@ -15,13 +15,6 @@ void ThrowLaunchFailure(std::string_view path, std::string_view reason) {
                   "The program \"" + shown + "\" could not be started: " + std::string(reason));
 }
 
-void CheckPathToLaunch(std::string_view path) {
-  if (path.empty())
-    ThrowLaunchFailure(path, "no program was named.");
-  if (path.find('\0') != std::string_view::npos)
-    ThrowLaunchFailure(path, "its name holds a NUL character.");
-}
-
 std::string_view BareName(std::string_view path, std::string_view separators) {
   std::size_t separator = path.find_last_of(separators);
   return separator == std::string_view::npos ? path : path.substr(separator + 1);

@@ -30,10 +30,9 @@ class FileProbe {
   virtual std::string ProbeFile(std::string_view path) = 0;
 };
 
-// Starts the program named by the path itself: never through a shell, never
-// split at blanks, never searched for on PATH. On Windows it is asked to open
-// in a normal window; on POSIX its windows are placed by the desktop. On
-// POSIX it leaves no zombie process behind.
+// Starts the program named by the path itself, in a normal window: never
+// through a shell, never split at blanks, never searched for on PATH. Only
+// on Windows; elsewhere every launch fails.
 class SystemLauncher final : public Launcher {
  public:
   void Launch(std::string_view path) override;

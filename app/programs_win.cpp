@@ -10,7 +10,12 @@
 namespace quorvel {
 
 void SystemLauncher::Launch(std::string_view path) {
-  detail::CheckPathToLaunch(path);
+  if (path.empty())
+    detail::ThrowLaunchFailure(path, "no program was named.");
+  // The system would read the path only up to a NUL, and so start another
+  // program than the one named.
+  if (path.find('\0') != std::string_view::npos)
+    detail::ThrowLaunchFailure(path, "its name holds a NUL character.");
   std::optional<std::wstring> wide = win::Widen(path);
   if (!wide)
     detail::ThrowLaunchFailure(path, "its name is not valid text.");
