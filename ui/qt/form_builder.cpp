@@ -116,6 +116,12 @@ namespace {
 
 constexpr double kSmallestPoints = 6.0;
 
+// Measured as QLabel paints the text: in its contents rect, less its margin
+// and, for a label with a frame and no indent of its own, half an "x" on the
+// sides the text is aligned to. QLabel's size hints (heightForWidth,
+// minimumSizeHint) would serve if they reserved that half "x" too: they
+// reserve a whole one, and so would shrink the framed result's caption
+// (9.75 to 8.5 pt in Noto) where it is drawn whole.
 bool Fits(const QLabel* label, const QFont& font) {
   QFontMetrics metrics(font);
   QRect box = label->contentsRect().marginsRemoved(
