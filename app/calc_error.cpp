@@ -4,10 +4,7 @@
 namespace quorvel {
 
 CalcError::CalcError(Kind kind, const std::string& description, int argument)
-    : std::runtime_error(description),
-      kind_(kind),
-      description_(description),
-      argument_(argument) {}
+    : std::runtime_error(description), kind_(kind), argument_(argument) {}
 
 std::int32_t CalcError::number() const noexcept {
   return ErrorNumber(kind_);

@@ -33,15 +33,14 @@ class CalcError : public std::runtime_error {
   Kind kind() const noexcept { return kind_; }
   // The stable number of the error's kind, shown in the error report.
   std::int32_t number() const noexcept;
-  // A sentence for the user that says what went wrong, whole: what() stops
-  // at a NUL character, the description does not.
-  const std::string& description() const noexcept { return description_; }
+  // A sentence for the user that says what went wrong: what(), whole, as no
+  // description holds a NUL (a launch failure writes its path's visibly).
+  std::string description() const { return what(); }
   // The position of the argument at fault, or kNoArgument.
   int argument() const noexcept { return argument_; }
 
  private:
   Kind kind_;
-  std::string description_;
   int argument_;
 };
 

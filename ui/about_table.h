@@ -78,6 +78,8 @@ inline constexpr std::array kAboutControls{
                .font = {.underline = true},
                .align = Align::Right,
                .foreColour = kBlue},
+    // The default button; Esc closes the window as OK does, through the
+    // window's own cancel key.
     ControlRow{.name = "cmdOK",
                .kind = ControlKind::Button,
                .caption = "OK",
@@ -86,8 +88,7 @@ inline constexpr std::array kAboutControls{
                .width = 1260,
                .height = 345,
                .tabIndex = 0,
-               .isDefault = true,
-               .isCancel = true},
+               .isDefault = true},
     // The etched separator: the white line, then the grey one drawn over its
     // top row.
     ControlRow{.name = "Line1(0)",

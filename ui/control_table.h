@@ -18,7 +18,7 @@ namespace quorvel::ui {
 inline constexpr int kTwipsPerInch = 1440;
 
 enum class ControlKind {
-  Label,    // a caption; takes no focus
+  Label,    // a caption, wrapped at blanks within its width; takes no focus
   TextBox,  // single-line text input
   Button,   // command button
   Frame,    // group box with its caption in the top border
@@ -60,8 +60,6 @@ struct ControlRow {
   std::uint32_t backColour = kDefaultColour;
   std::uint32_t foreColour = kDefaultColour;
   bool isDefault = false;    // Enter presses it
-  bool isCancel = false;     // Esc presses it
-  bool wordWrap = true;      // captions wrap at blanks within the width
   std::string_view names{};  // a caption: the control it names to a screen reader
   // What a screen reader says: the name of a control that no caption names,
   // and what it adds after a control's name.

@@ -61,7 +61,8 @@ AboutWindow::AboutWindow(frmAbout& handlers, const QPixmap& picture)
 
   auto* ok = controls.get<QPushButton>("cmdOK");
   QObject::connect(ok, &QPushButton::clicked, dialog_, [&handlers] { handlers.cmdOK_Click(); });
-  // The close box, and Esc where the dialog sees it first, end up here too.
+  // The close box and Esc, which the dialog itself takes for a cancel, end
+  // up here.
   QObject::connect(dialog_, &QDialog::finished, dialog_, [&handlers] { handlers.Unload(); });
   ok->setFocus();
   KeepOutOfTaskBar(dialog_);

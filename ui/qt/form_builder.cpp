@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
-#include <QShortcut>
 #include <limits>
 #include <vector>
 
@@ -36,7 +35,7 @@ QWidget* CreateWidget(const ControlRow& row, QWidget* parent, const QPixmap& pic
     case ControlKind::Label: {
       auto* label = new QLabel(caption, parent);
       label->setTextFormat(Qt::PlainText);
-      label->setWordWrap(row.wordWrap);
+      label->setWordWrap(true);
       label->setAlignment(Qt::AlignTop |
                           (row.align == Align::Right ? Qt::AlignRight : Qt::AlignLeft));
       // A single border: a one-pixel line in the text colour on all four
@@ -56,10 +55,6 @@ QWidget* CreateWidget(const ControlRow& row, QWidget* parent, const QPixmap& pic
       auto* button = new QPushButton(caption, parent);
       button->setAutoDefault(false);
       button->setDefault(row.isDefault);
-      if (row.isCancel) {
-        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), parent->window());
-        QObject::connect(escape, &QShortcut::activated, button, &QPushButton::click);
-      }
       return button;
     }
     case ControlKind::Frame:

@@ -16,12 +16,7 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 }  // namespace
 
 AboutWindow::AboutWindow(HINSTANCE instance, HWND owner, frmAbout& handlers) : handlers_(handlers) {
-  WNDCLASSEXW windowClass{};
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = kAboutClass;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  Create(windowClass, kExStyle, kStyle, owner, nullptr);
+  Create(instance, kAboutClass, kExStyle, kStyle, owner, nullptr);
   BuildControls(kAboutControls, "cmdOK");
   ok_ = control("cmdOK");
   title_ = control("lblTitle");

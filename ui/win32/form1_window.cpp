@@ -29,12 +29,7 @@ HMENU MakeMenu() {
 Form1Window::Form1Window(HINSTANCE instance, Desktop& desktop)
     : instance_(instance),
       handlers_(*this, desktop, [this](frmAbout& about) { return MakeAboutWindow(about); }) {
-  WNDCLASSEXW windowClass{};
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = kForm1Class;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  Create(windowClass, kExStyle, kStyle, nullptr, MakeMenu());
+  Create(instance, kForm1Class, kExStyle, kStyle, nullptr, MakeMenu());
   SetWindowTextUtf8(hwnd(), kForm1Window.caption);
 
   ACCEL f1{FVIRTKEY, VK_F1, kHelpCommand};

@@ -23,17 +23,21 @@ Window::~Window() {
   }
 }
 
-void Window::Create(const WNDCLASSEXW& windowClass, DWORD exStyle, DWORD style, HWND owner,
-                    HMENU menu) {
-  WNDCLASSEXW registered{};
-  if (!GetClassInfoExW(windowClass.hInstance, windowClass.lpszClassName, &registered)) {
-    WNDCLASSEXW copy = windowClass;
-    copy.cbSize = sizeof(copy);
-    copy.lpfnWndProc = &Window::Procedure;
-    RegisterClassExW(&copy);
+void Window::Create(HINSTANCE instance, const wchar_t* className, DWORD exStyle, DWORD style,
+                    HWND owner, HMENU menu) {
+  WNDCLASSEXW windowClass{};
+  if (!GetClassInfoExW(instance, className, &windowClass)) {
+    windowClass = {};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = &Window::Procedure;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = className;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    RegisterClassExW(&windowClass);
   }
-  CreateWindowExW(exStyle, windowClass.lpszClassName, L"", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                  CW_USEDEFAULT, CW_USEDEFAULT, owner, menu, windowClass.hInstance, this);
+  CreateWindowExW(exStyle, className, L"", style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                  CW_USEDEFAULT, owner, menu, instance, this);
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

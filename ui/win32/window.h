@@ -20,9 +20,11 @@ class Window {
   HWND hwnd() const { return hwnd_; }
 
  protected:
-  // Registers the window class with this class's procedure the first time,
+  // Registers the window class `className` with this class's procedure, the
+  // arrow cursor and the button face behind the controls the first time,
   // then creates the window, hidden.
-  void Create(const WNDCLASSEXW& windowClass, DWORD exStyle, DWORD style, HWND owner, HMENU menu);
+  void Create(HINSTANCE instance, const wchar_t* className, DWORD exStyle, DWORD style, HWND owner,
+              HMENU menu);
 
   // Handles a message; what it does not handle goes to DefWindowProcW. The
   // object may be destroyed inside, and then must not be touched after.
