@@ -69,6 +69,8 @@ TEST(ToNumberTest, ReadsWhatUsersType) {
       {"-2.5e+1", -25},
       {"0e99999", 0},
       {"1e-400", 0},
+      {"0.01e-9223372036854775808", 0},
+      {"-10e-99999999999999999999", -0.0},
       {"4.9e-324", 4.9e-324},
       {"1.7976931348623157e308", 1.7976931348623157e308},
   };
@@ -189,7 +191,11 @@ TEST(ToNumberTest, RejectsWhatIsNotANumberInAnyScript) {
 }
 
 TEST(ToNumberTest, ValuesBeyondTheDoubleRangeOverflow) {
-  for (const char* text : {"1e309", "-1e400", "1e99999999999999999999", "0.001e312"}) {
+  // Exponents at the limit of 64 bits and beyond, with the first digit
+  // moving the number further out.
+  for (const char* text :
+       {"1e309", "-1e400", "1e99999999999999999999", "0.001e312", "10e9223372036854775807",
+        "99e9223372036854775807", "-0.01e99999999999999999999", "1e+00000000000000000000000309"}) {
     EXPECT_EQ(KindThrownBy([&] { ToNumber(text, kPlainFormat); }), Kind::Overflow) << text;
   }
   EXPECT_EQ(ToNumber("1000e-326", kPlainFormat), 1e-323);
