@@ -236,6 +236,12 @@ TEST(CharactersTest, FullWidthFormsOfPrintableAsciiOnly) {
     EXPECT_EQ(FullWidth(c.c), c.expected) << static_cast<std::uint32_t>(c.c);
 }
 
+TEST(CharactersTest, NumberCharacterIsZeroForWhatHasNoPlaceInANumber) {
+  const char32_t separator = FullWidth(U'.');
+  for (char32_t c : {char32_t{U'x'}, char32_t{U'*'}, char32_t{U'/'}, char32_t{0x4E94}, kNotUtf8})
+    EXPECT_EQ(NumberCharacter(c, separator), 0) << static_cast<std::uint32_t>(c);
+}
+
 TEST(ToNumberTest, ValuesBeyondTheDoubleRangeOverflow) {
   // Exponents at the limit of 64 bits and beyond, with the first digit
   // moving the number further out.
