@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <system_error>
 
@@ -61,7 +62,10 @@ char* CopyForFromChars(std::string_view text, std::string_view separator, char* 
 
 // Whether a number that std::from_chars found beyond the double range lies
 // above it rather than below it: whether its first nonzero digit stands at
-// or above the units once the exponent is applied.
+// or above the units once the exponent is applied. The digit's place is
+// bounded by the text's length, so it is compared with the written exponent,
+// never added to it: an exponent may be written up to the limit of 64 bits,
+// or beyond it.
 bool AboveRange(std::string_view number) {
   std::size_t mark = std::min(number.find('e'), number.size());
   std::string_view digits = number.substr(0, mark);
@@ -71,14 +75,16 @@ bool AboveRange(std::string_view number) {
     if (written.starts_with('+'))
       written.remove_prefix(1);
     auto [end, ec] = std::from_chars(written.data(), written.data() + written.size(), exponent);
-    // Any exponent too long for 64 bits puts the number far out of range.
-    if (ec == std::errc::result_out_of_range)
-      exponent = written.starts_with('-') ? -(std::int64_t{1} << 62) : std::int64_t{1} << 62;
+    // An exponent too long for 64 bits outweighs any place a text can hold.
+    if (ec == std::errc::result_out_of_range) {
+      exponent = written.starts_with('-') ? std::numeric_limits<std::int64_t>::min()
+                                          : std::numeric_limits<std::int64_t>::max();
+    }
   }
   auto point = static_cast<std::int64_t>(std::min(digits.find('.'), digits.size()));
   auto first = static_cast<std::int64_t>(digits.find_first_of("123456789"));
   std::int64_t place = first < point ? point - first - 1 : point - first;
-  return place + exponent >= 0;
+  return exponent >= -place;
 }
 
 }  // namespace

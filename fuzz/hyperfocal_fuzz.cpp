@@ -2,9 +2,9 @@
 // Feeds arbitrary bytes to CalcHyperfocal as the two texts. Every outcome must
 // be a CalcError, or a caption made of a blank or a minus sign, a number that
 // ToNumber reads back, and " ft.". Each text is also read by ToNumber and by
-// the C library's strtod in the "C" locale: where ToNumber gives a number,
-// strtod must give the same one; where it reports an overflow, strtod must
-// overflow too.
+// the C library's strtod in the "C" locale (with a decimal comma turned into
+// a point): where ToNumber gives a number, strtod must give the same one;
+// where it reports an overflow, strtod must overflow too.
 #include <cerrno>
 #include <cmath>
 #include <cstddef>
@@ -40,19 +40,21 @@ void CheckCaption(const std::string& caption) {
 // disagree. Texts that ToNumber rejects are left alone: strtod reads more
 // forms ("0x1p3", "inf") than a user may type. So are texts beyond ASCII,
 // whose digits of other scripts and Unicode spaces strtod does not know.
-void CompareWithStrtod(std::string_view text) {
+void CompareWithStrtod(std::string_view text, const quorvel::NumberFormat& format) {
   static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
   std::string copy(text);
   if (std::strlen(copy.c_str()) != copy.size())
     return;  // a NUL inside: strtod would see only what comes before it
-  for (char byte : text) {
+  for (char& byte : copy) {
     if (static_cast<unsigned char>(byte) >= 0x80)
       return;
+    if (byte == format.decimal[0])
+      byte = '.';
   }
   double ours = 0.0;
   bool overflow = false;
   try {
-    ours = quorvel::ToNumber(text, quorvel::kPlainFormat);
+    ours = quorvel::ToNumber(text, format);
   } catch (const quorvel::CalcError& error) {
     if (error.kind() != quorvel::CalcError::Kind::Overflow)
       return;
@@ -84,7 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string_view focal = rest.substr(0, split);
   std::string_view aperture =
       split == std::string_view::npos ? std::string_view{} : rest.substr(split + 1);
-  CompareWithStrtod(focal);
+  CompareWithStrtod(focal, format);
+  CompareWithStrtod(aperture, format);
   std::string caption;
   try {
     caption = quorvel::CalcHyperfocal(focal, aperture, format);

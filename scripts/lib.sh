@@ -2,12 +2,13 @@
 # Shared by the set-up scripts: the Debian packages each task needs, and a
 # helper that installs only what is missing.
 
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation)
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation
+  dpkg-dev)
 TEST_PACKAGES=(libgtest-dev libgmock-dev locales
   xvfb xauth xdotool x11-utils python3-pyatspi at-spi2-core dbus dbus-bin fonts-dejavu-core
   fonts-noto-core)
 CI_PACKAGES=(clang clang-format libclang-rt-14-dev openssl)
-PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream gzip)
+PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream gzip devscripts)
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest fonts-wine xvfb xauth)
 WINDOWS_PACKAGE_PACKAGES=(nsis zip osslsigncode)
 

@@ -10,9 +10,11 @@
 #include <random>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/calc_error.h"
+#include "app/characters.h"
 #include "app/float_checks.h"
 #include "tests/support/rounding_oracle.h"
 
@@ -67,6 +69,8 @@ TEST(ToNumberTest, ReadsWhatUsersType) {
       {"-2.5e+1", -25},
       {"0e99999", 0},
       {"1e-400", 0},
+      {"0.01e-9223372036854775808", 0},
+      {"-10e-99999999999999999999", -0.0},
       {"4.9e-324", 4.9e-324},
       {"1.7976931348623157e308", 1.7976931348623157e308},
   };
@@ -154,6 +158,7 @@ TEST(ToNumberTest, ReadsDigitsAndSignsOfEveryScript) {
       {"\u00A050\u00A0", kPlainFormat, 50},              // no-break spaces around
       {"\u300050\u3000\u2009\u202F", kPlainFormat, 50},  // ideographic, thin, narrow
       {" \t\u200A-2.5\u2003", kPlainFormat, -2.5},
+      {"\u20002.8\u2000", kPlainFormat, 2.8},  // the first of the wide spaces
   };
   for (const auto& c : cases)
     EXPECT_EQ(ToNumber(c.text, c.format), c.expected) << '"' << c.text << '"';
@@ -179,6 +184,8 @@ TEST(ToNumberTest, RejectsWhatIsNotANumberInAnyScript) {
       "\xED\xA0\x80",      // a surrogate
       "5\xD9",             // a cut-off character
       "\xF4\x90\x80\x80",  // beyond U+10FFFF
+      "\xF8\x9D\x9F\x8E",  // a lead byte no UTF-8 has, then a digit's last bytes
+      "5\xA0",             // a Latin-1 no-break space
   };
   for (const char* text : rejected) {
     EXPECT_EQ(KindThrownBy([&] { ToNumber(text, kPlainFormat); }), Kind::TypeMismatch)
@@ -186,8 +193,59 @@ TEST(ToNumberTest, RejectsWhatIsNotANumberInAnyScript) {
   }
 }
 
+TEST(CharactersTest, TakeCodePointTakesOneCharacterOrOneByteThatIsNotUtf8) {
+  // At the edges of well-formed UTF-8: the shortest form only, no surrogates,
+  // nothing beyond U+10FFFF, every continuation byte in place.
+  const struct {
+    std::string_view text;
+    char32_t expected;
+    std::size_t taken;
+  } cases[] = {
+      {{"\0", 1}, 0, 1},
+      {"\x7F", 0x7F, 1},
+      {"\xC2\xA0", 0xA0, 2},
+      {"\xED\x9F\xBF", 0xD7FF, 3},
+      {"\xEE\x80\x80", 0xE000, 3},
+      {"\xF4\x8F\xBF\xBF", 0x10FFFF, 4},
+      {"\x80", kNotUtf8, 1},              // a continuation byte alone
+      {"\xA0", kNotUtf8, 1},              // Latin-1's no-break space
+      {"\xC1\xBF", kNotUtf8, 1},          // an overlong form
+      {"\xED\xA0\x80", kNotUtf8, 1},      // the first surrogate
+      {"\xE2\x88", kNotUtf8, 1},          // cut off
+      {"\xE2\x88-", kNotUtf8, 1},         // broken off
+      {"\xF8\x90\x80\x80", kNotUtf8, 1},  // a lead byte of five
+  };
+  for (const auto& c : cases) {
+    std::string_view rest = c.text;
+    EXPECT_EQ(TakeCodePoint(rest), c.expected) << ::testing::PrintToString(std::string(c.text));
+    EXPECT_EQ(c.text.size() - rest.size(), c.taken)
+        << ::testing::PrintToString(std::string(c.text));
+  }
+}
+
+TEST(CharactersTest, FullWidthFormsOfPrintableAsciiOnly) {
+  const struct {
+    char32_t c, expected;
+  } cases[] = {
+      {U'!', 0xFF01}, {U'.', 0xFF0E}, {U',', 0xFF0C},   {U'~', 0xFF5E},
+      {U' ', U' '},   {0x7F, 0x7F},   {0x066B, 0x066B},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(FullWidth(c.c), c.expected) << static_cast<std::uint32_t>(c.c);
+}
+
+TEST(CharactersTest, NumberCharacterIsZeroForWhatHasNoPlaceInANumber) {
+  const char32_t separator = FullWidth(U'.');
+  for (char32_t c : {char32_t{U'x'}, char32_t{U'*'}, char32_t{U'/'}, char32_t{0x4E94}, kNotUtf8})
+    EXPECT_EQ(NumberCharacter(c, separator), 0) << static_cast<std::uint32_t>(c);
+}
+
 TEST(ToNumberTest, ValuesBeyondTheDoubleRangeOverflow) {
-  for (const char* text : {"1e309", "-1e400", "1e99999999999999999999", "0.001e312"}) {
+  // Exponents at the limit of 64 bits and beyond, with the first digit
+  // moving the number further out.
+  for (const char* text :
+       {"1e309", "-1e400", "1e99999999999999999999", "0.001e312", "10e9223372036854775807",
+        "99e9223372036854775807", "-0.01e99999999999999999999", "1e+00000000000000000000000309"}) {
     EXPECT_EQ(KindThrownBy([&] { ToNumber(text, kPlainFormat); }), Kind::Overflow) << text;
   }
   EXPECT_EQ(ToNumber("1000e-326", kPlainFormat), 1e-323);
@@ -331,6 +389,8 @@ TEST(FloatChecksTest, FlagsRaisedByARunTimeProductAreSeen) {
   EXPECT_NO_THROW(CheckFloat()) << "underflow is not a fault";
   Multiply(std::numeric_limits<double>::infinity(), 0.0);
   EXPECT_EQ(KindThrownBy([] { CheckFloat(); }), Kind::FloatingPointFault) << "invalid";
+  ClearFloat();
+  EXPECT_NO_THROW(CheckFloat()) << "an invalid operation alone is cleared too";
 }
 
 }  // namespace
