@@ -20,24 +20,22 @@ namespace {
 }
 
 // Copies the number in `text` to `out` in the form std::from_chars reads:
-// ASCII digits, '.' as the separator, no leading '+' and no spaces around
+// ASCII digits, '.' as the separator, no leading '+' and no blanks around
 // it. A sign may stand only first and right after the exponent's 'e'; any
 // character that has no place in a number throws TypeMismatch, and so does a
-// text of spaces only. The rest of the grammar is from_chars's own. Returns
+// text of blanks only. The rest of the grammar is from_chars's own. Returns
 // the end of the copy, which is never longer than `text`.
 char* CopyForFromChars(std::string_view text, std::string_view separator, char* out) {
-  // No character has this code point: a separator of more than one ASCII
-  // character has no full-width form.
-  char32_t fullWidth =
-      separator.size() == 1 ? FullWidth(static_cast<char32_t>(separator[0])) : 0x110000;
+  // A separator of more than one byte has no full-width form.
+  char32_t single = separator.size() == 1 ? static_cast<unsigned char>(separator[0]) : 0;
   char previous = '\0';
-  bool ended = false;  // by a space after the number
+  bool ended = false;  // by a blank after the number
   while (!text.empty()) {
     char c = '.';
     if (!separator.empty() && text.starts_with(separator))
       text.remove_prefix(separator.size());
     else
-      c = NumberCharacter(TakeCodePoint(text), fullWidth);
+      c = NumberCharacter(TakeCodePoint(text), single);
     if (c == ' ') {
       ended = previous != '\0';
       continue;

@@ -19,13 +19,16 @@
 
 namespace quorvel {
 
-// Reads a number as the user types it: spaces around it, an optional sign,
+// Reads a number as the user types it: blanks around it, an optional sign,
 // digits with at most one decimal separator of `format`, an optional exponent.
 // A digit of any script counts as the digit it is, the full-width forms of
-// the separator and the signs as those, U+2212 as a minus, and any Unicode
-// space as a blank. Throws CalcError: TypeMismatch for anything else (empty
-// text included), Overflow for a value beyond the double range. A value too
-// small for a double reads as zero or the nearest subnormal.
+// the separator and the signs as those, the Arabic decimal separator U+066B
+// as the separator where that is "." or ",", U+2212 as a minus, and any
+// Unicode space, line break or invisible format character (characters.h) as
+// a blank. Throws CalcError: TypeMismatch for anything else (empty text and
+// blanks inside the number included), Overflow for a value beyond the double
+// range. A value too small for a double reads as zero or the nearest
+// subnormal.
 double ToNumber(std::string_view text, const NumberFormat& format = UserNumberFormat());
 
 // Writes `value` by the pattern "###0.00" with the decimal separator of

@@ -48,6 +48,10 @@ TEST(CalcHyperfocalTest, WorkedResults) {
       {"\u0665\u0660", "\u0668", " 3.42 ft."},
       {"\u096B\u0966", "\u096E", " 3.42 ft."},
       {"50\u00A0", "\u22128", "-3.42 ft."},
+      {"\u0662\u0660\u0660", "\u0662\u066B\u0668", " 156.24 ft."},
+      // Pasted with line breaks and invisible characters around the number.
+      {"50\n", "8\r\n", " 3.42 ft."},
+      {"\u200F50\u200E", "\uFEFF8\u200B", " 3.42 ft."},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(CalcHyperfocal(row.focal, row.aperture, kPlainFormat), row.caption)
