@@ -81,7 +81,7 @@ bool AboveRange(std::string_view number) {
 
 }  // namespace
 
-double ToNumber(std::string_view text, const NumberFormat& format) {
+NumberReading ReadNumber(std::string_view text, const NumberFormat& format) {
   // A copy of an ordinary length stays on the stack; std::from_chars reads a
   // longer one exactly too, whatever its length.
   std::array<char, 64> shortCopy;
@@ -100,9 +100,31 @@ double ToNumber(std::string_view text, const NumberFormat& format) {
   if (ec == std::errc::result_out_of_range) {
     if (AboveRange({first, last}))
       throw CalcError(CalcError::Kind::Overflow, "The number is too large.");
-    return *first == '-' ? -0.0 : 0.0;
+    return {*first == '-' ? -0.0 : 0.0, true};
   }
-  return value;
+  return {value, false};
+}
+
+double ToNumber(std::string_view text, const NumberFormat& format) {
+  return ReadNumber(text, format).value;
+}
+
+bool HidesInvisibleCharacter(std::string_view text, const NumberFormat& format) {
+  std::string visible;
+  visible.reserve(text.size());
+  for (std::string_view rest = text; !rest.empty();) {
+    std::string_view character = rest;
+    if (!IsInvisible(TakeCodePoint(rest)))
+      visible.append(character.substr(0, character.size() - rest.size()));
+  }
+  if (visible.size() == text.size() || IsBlank(visible))
+    return false;
+  try {
+    ReadNumber(visible, format);
+  } catch (const CalcError& error) {
+    return error.kind() != CalcError::Kind::TypeMismatch;
+  }
+  return true;
 }
 
 namespace {

@@ -209,6 +209,43 @@ TEST(ToNumberTest, RejectsWhatIsNotANumberInAnyScript) {
   }
 }
 
+TEST(ToNumberTest, TellsOfANumberTooSmallForADouble) {
+  const struct {
+    const char* text;
+    double value;
+    bool tooSmall;
+  } cases[] = {
+      {"1e-400", 0, true},
+      {"-1e-400", -0.0, true},
+      {"2e-324", 0, true},          // below half the least subnormal
+      {"3e-324", 4.9e-324, false},  // the least subnormal
+      {"0", 0, false},
+      {"-0e-999", -0.0, false},
+      {"0.000e-400", 0, false},
+      {"8", 8, false},
+  };
+  for (const auto& c : cases) {
+    NumberReading reading = ReadNumber(c.text, kPlainFormat);
+    EXPECT_EQ(reading.value, c.value) << c.text;
+    EXPECT_EQ(std::signbit(reading.value), std::signbit(c.value)) << c.text;
+    EXPECT_EQ(reading.tooSmall, c.tooSmall) << c.text;
+  }
+}
+
+TEST(ToNumberTest, SaysWhenOnlyAnInvisibleCharacterSpoilsTheNumber) {
+  const struct {
+    const char* text;
+    bool hides;
+  } cases[] = {
+      {"5\u200B0", true},    {"5\n0", true},           {"\u200E-\u200E5", true},
+      {"1e4\u200B00", true},  // a number too large, but a number
+      {"5 0", false},        {"5\u200Bx", false},      {"abc", false},
+      {"\u200B", false},     {"\u200B \u200B", false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(HidesInvisibleCharacter(c.text, kPlainFormat), c.hides) << '"' << c.text << '"';
+}
+
 TEST(ToNumberTest, ValuesBeyondTheDoubleRangeOverflow) {
   for (const char* text : {"1e309", "-1e400", "1e99999999999999999999", "0.001e312"}) {
     EXPECT_EQ(KindThrownBy([&] { ToNumber(text, kPlainFormat); }), Kind::Overflow) << text;
