@@ -76,7 +76,7 @@ CalcError Explain(const CalcError& error, Step step, std::string_view typed, con
         if (inputs.apertureTooSmall) {
           return {error.kind(),
                   "The f-number is too small a number for this program: it counts as zero, and "
-                  "the f-number cannot be zero.",
+                  "an f-number cannot be zero.",
                   kApertureArgument};
         }
         // A focal length too small to square gives 0 ft. at any other

@@ -136,7 +136,7 @@ TEST(CalcHyperfocalTest, DescriptionsNameTheRealCause) {
       "The f-number box holds a character that cannot be seen. Clear the box and type the number "
       "again.";
   const char* apertureTooSmall =
-      "The f-number is too small a number for this program: it counts as zero, and the f-number "
+      "The f-number is too small a number for this program: it counts as zero, and an f-number "
       "cannot be zero.";
   const char* apertureZero = "The f-number cannot be zero.";
   const struct {
