@@ -67,18 +67,29 @@ char32_t FullWidth(char32_t c) {
   return c > U' ' && c < 0x7F ? c + 0xFEE0 : c;
 }
 
+bool IsInvisible(char32_t c) {
+  return (c >= U'\n' && c <= U'\r') || c == 0x0085 || c == 0x2028 || c == 0x2029 || c == 0x061C ||
+         (c >= 0x200B && c <= 0x200F) || (c >= 0x202A && c <= 0x202E) || c == 0x2060 ||
+         (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF;
+}
+
 bool IsBlank(std::string_view text) {
   while (!text.empty()) {
-    if (!IsSpace(TakeCodePoint(text)))
+    char32_t c = TakeCodePoint(text);
+    if (!IsSpace(c) && !IsInvisible(c))
       return false;
   }
   return true;
 }
 
-char NumberCharacter(char32_t c, char32_t fullWidthSeparator) {
+char NumberCharacter(char32_t c, char32_t separator) {
   if (int digit = DigitValue(c); digit >= 0)
     return static_cast<char>('0' + digit);
-  if (c == fullWidthSeparator)
+  // The Arabic decimal separator is typed with Arabic-Indic digits wherever
+  // the locale writes a point or a comma; its thousands separator, U+066C,
+  // is no more accepted than any other grouping.
+  if (separator != 0 &&
+      (c == FullWidth(separator) || (c == U'\u066B' && (separator == U'.' || separator == U','))))
     return '.';
   if (c == U'+' || c == FullWidth(U'+'))
     return '+';
@@ -86,7 +97,7 @@ char NumberCharacter(char32_t c, char32_t fullWidthSeparator) {
     return '-';
   if (c == U'e' || c == U'E')
     return 'e';
-  return IsSpace(c) ? ' ' : 0;
+  return IsSpace(c) || IsInvisible(c) ? ' ' : 0;
 }
 
 }  // namespace quorvel

@@ -21,24 +21,22 @@ namespace {
 }
 
 // Copies the number in `text` to `out` in the form std::from_chars reads:
-// ASCII digits, '.' as the separator, no leading '+' and no spaces around
+// ASCII digits, '.' as the separator, no leading '+' and no blanks around
 // it. A sign may stand only first and right after the exponent's 'e'; any
 // character that has no place in a number throws TypeMismatch, and so does a
-// text of spaces only. The rest of the grammar is from_chars's own. Returns
+// text of blanks only. The rest of the grammar is from_chars's own. Returns
 // the end of the copy, which is never longer than `text`.
 char* CopyForFromChars(std::string_view text, std::string_view separator, char* out) {
-  // No character has this code point: a separator of more than one ASCII
-  // character has no full-width form.
-  char32_t fullWidth =
-      separator.size() == 1 ? FullWidth(static_cast<char32_t>(separator[0])) : 0x110000;
+  // A separator of more than one byte has no full-width form.
+  char32_t single = separator.size() == 1 ? static_cast<unsigned char>(separator[0]) : 0;
   char previous = '\0';
-  bool ended = false;  // by a space after the number
+  bool ended = false;  // by a blank after the number
   while (!text.empty()) {
     char c = '.';
     if (!separator.empty() && text.starts_with(separator))
       text.remove_prefix(separator.size());
     else
-      c = NumberCharacter(TakeCodePoint(text), fullWidth);
+      c = NumberCharacter(TakeCodePoint(text), single);
     if (c == ' ') {
       ended = previous != '\0';
       continue;
@@ -89,7 +87,7 @@ bool AboveRange(std::string_view number) {
 
 }  // namespace
 
-double ToNumber(std::string_view text, const NumberFormat& format) {
+NumberReading ReadNumber(std::string_view text, const NumberFormat& format) {
   // A copy of an ordinary length stays on the stack; std::from_chars reads a
   // longer one exactly too, whatever its length.
   std::array<char, 64> shortCopy;
@@ -108,9 +106,31 @@ double ToNumber(std::string_view text, const NumberFormat& format) {
   if (ec == std::errc::result_out_of_range) {
     if (AboveRange({first, last}))
       throw CalcError(CalcError::Kind::Overflow, "The number is too large.");
-    return *first == '-' ? -0.0 : 0.0;
+    return {*first == '-' ? -0.0 : 0.0, true};
   }
-  return value;
+  return {value, false};
+}
+
+double ToNumber(std::string_view text, const NumberFormat& format) {
+  return ReadNumber(text, format).value;
+}
+
+bool HidesInvisibleCharacter(std::string_view text, const NumberFormat& format) {
+  std::string visible;
+  visible.reserve(text.size());
+  for (std::string_view rest = text; !rest.empty();) {
+    std::string_view character = rest;
+    if (!IsInvisible(TakeCodePoint(rest)))
+      visible.append(character.substr(0, character.size() - rest.size()));
+  }
+  if (visible.size() == text.size() || IsBlank(visible))
+    return false;
+  try {
+    ReadNumber(visible, format);
+  } catch (const CalcError& error) {
+    return error.kind() != CalcError::Kind::TypeMismatch;
+  }
+  return true;
 }
 
 namespace {

@@ -4,6 +4,7 @@
 // numbers for users to read, and dividing with the run-time checks.
 //
 //   ToNumber      text -> double, by the user's decimal separator
+//   ReadNumber    the same, telling also of a number too small for a double
 //   FormatValue   double -> text with two decimals, by the pattern "###0.00"
 //   NumberToText  double (or text) -> plain text with "." and a sign column
 //   Divide        a / b, with division by zero and overflow as errors
@@ -19,14 +20,34 @@
 
 namespace quorvel {
 
-// Reads a number as the user types it: spaces around it, an optional sign,
+// Reads a number as the user types it: blanks around it, an optional sign,
 // digits with at most one decimal separator of `format`, an optional exponent.
 // A digit of any script counts as the digit it is, the full-width forms of
-// the separator and the signs as those, U+2212 as a minus, and any Unicode
-// space as a blank. Throws CalcError: TypeMismatch for anything else (empty
-// text included), Overflow for a value beyond the double range. A value too
-// small for a double reads as zero or the nearest subnormal.
+// the separator and the signs as those, the Arabic decimal separator U+066B
+// as the separator where that is "." or ",", U+2212 as a minus, and any
+// Unicode space, line break or invisible format character (characters.h) as
+// a blank. Throws CalcError: TypeMismatch for anything else (empty text and
+// blanks inside the number included), Overflow for a value beyond the double
+// range. A value too small for a double reads as zero or the nearest
+// subnormal.
 double ToNumber(std::string_view text, const NumberFormat& format = UserNumberFormat());
+
+// A number read from text.
+struct NumberReading {
+  double value = 0.0;
+  // Whether it was written too small for a double: not zero, yet read as
+  // zero.
+  bool tooSmall = false;
+};
+
+// Reads `text` as ToNumber does, and tells also whether the number was too
+// small for a double. Throws as ToNumber does.
+NumberReading ReadNumber(std::string_view text, const NumberFormat& format = UserNumberFormat());
+
+// Whether `text`, which ToNumber refuses as not a number, would be one but
+// for invisible characters (characters.h) inside the number.
+bool HidesInvisibleCharacter(std::string_view text,
+                             const NumberFormat& format = UserNumberFormat());
 
 // Writes `value` by the pattern "###0.00" with the decimal separator of
 // `format`: at least one digit before the separator, exactly two after it, no

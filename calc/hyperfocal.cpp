@@ -23,11 +23,23 @@ using Kind = CalcError::Kind;
 // The steps that can fail, in the order they run.
 enum class Step { ReadFocal, SquareFocal, ReadAperture, ScaleAperture, Divide, Scale };
 
+// What the computation knew of its inputs when a step failed.
+struct Inputs {
+  // The focal length's square is zero: the focal length was zero, or too
+  // small for its square to be a double.
+  bool focalSquaredIsZero = false;
+  // The focal length was written as zero, not merely too small.
+  bool focalIsZero = false;
+  // The f-number was not written as zero, but it or its product with the
+  // confusion factor was too small for a double, and so zero.
+  bool apertureTooSmall = false;
+};
+
 // An error of the runtime's services said again of what the user typed: which
 // input was at fault, and how to type it, with numbers written as the user
 // must write them ("8 or 2,8" in a locale that writes a decimal comma).
 // `typed` is the text of the input read at `step`.
-CalcError Explain(const CalcError& error, Step step, std::string_view typed, bool focalIsZero,
+CalcError Explain(const CalcError& error, Step step, std::string_view typed, const Inputs& inputs,
                   const NumberFormat& format) {
   const bool focal = step == Step::ReadFocal;
   const int input = focal ? kFocalArgument : kApertureArgument;
@@ -42,6 +54,14 @@ CalcError Explain(const CalcError& error, Step step, std::string_view typed, boo
         return {error.kind(), name + " is too large a number.", input};
       if (IsBlank(typed))
         return {error.kind(), name + " box is empty." + example, input};
+      if (HidesInvisibleCharacter(typed, format)) {
+        return {error.kind(),
+                focal ? "The focal length box holds a character that cannot be seen. Clear the "
+                        "box and type the number again."
+                      : "The f-number box holds a character that cannot be seen. Clear the box "
+                        "and type the number again.",
+                input};
+      }
       return {error.kind(), name + " is not a number." + example, input};
     case Step::SquareFocal:
       return {error.kind(),
@@ -51,9 +71,18 @@ CalcError Explain(const CalcError& error, Step step, std::string_view typed, boo
     case Step::ScaleAperture:
       return {error.kind(), "The f-number is too large to compute with.", kApertureArgument};
     case Step::Divide:
-      if (error.kind() == Kind::DivisionByZero)
-        return {error.kind(), "The f-number cannot be zero.", kApertureArgument};
-      if (focalIsZero) {
+      // A division by zero, or zero by zero: the f-number counted as zero.
+      if (error.kind() == Kind::DivisionByZero || inputs.focalSquaredIsZero) {
+        if (inputs.apertureTooSmall) {
+          return {error.kind(),
+                  "The f-number is too small a number for this program: it counts as zero, and "
+                  "an f-number cannot be zero.",
+                  kApertureArgument};
+        }
+        // A focal length too small to square gives 0 ft. at any other
+        // f-number: the zero f-number alone is at fault.
+        if (!inputs.focalIsZero)
+          return {error.kind(), "The f-number cannot be zero.", kApertureArgument};
         return {error.kind(),
                 "A focal length of zero with an f-number of zero has no hyperfocal distance.",
                 kApertureArgument};
@@ -74,19 +103,22 @@ CalcError Explain(const CalcError& error, Step step, std::string_view typed, boo
 std::string CalcHyperfocal(std::string_view focalText, std::string_view apertureText,
                            const NumberFormat& format) {
   Step step = Step::ReadFocal;
-  double focalSquared = 0.0;
+  Inputs inputs;
   try {
     ClearFloat();
-    double focal = ToNumber(focalText, format);
+    NumberReading focal = ReadNumber(focalText, format);
+    inputs.focalIsZero = focal.value == 0.0 && !focal.tooSmall;
     step = Step::SquareFocal;
-    focalSquared = Multiply(focal, focal);
+    double focalSquared = Multiply(focal.value, focal.value);
+    inputs.focalSquaredIsZero = focalSquared == 0.0;
     CheckFloat();
 
     step = Step::ReadAperture;
     ClearFloat();
-    double aperture = ToNumber(apertureText, format);
+    NumberReading aperture = ReadNumber(apertureText, format);
     step = Step::ScaleAperture;
-    double denominator = Multiply(aperture, kConfusionFactor);
+    double denominator = Multiply(aperture.value, kConfusionFactor);
+    inputs.apertureTooSmall = denominator == 0.0 && (aperture.value != 0.0 || aperture.tooSmall);
     CheckFloat();
 
     step = Step::Divide;
@@ -104,8 +136,7 @@ std::string CalcHyperfocal(std::string_view focalText, std::string_view aperture
     caption.append(kUnitSuffix);
     return caption;
   } catch (const CalcError& error) {
-    throw Explain(error, step, step == Step::ReadFocal ? focalText : apertureText,
-                  focalSquared == 0.0, format);
+    throw Explain(error, step, step == Step::ReadFocal ? focalText : apertureText, inputs, format);
   }
 }
 

@@ -63,7 +63,9 @@ void CompareWithStrtod(std::string_view text, const quorvel::NumberFormat& forma
   char* end = nullptr;
   errno = 0;
   double theirs = strtod_l(copy.c_str(), &end, c);
-  while (*end == ' ' || *end == '\t')
+  // The blanks ToNumber allows after a number: ASCII's are the C locale's
+  // white space, which strtod allows before one.
+  while (*end != '\0' && std::strchr(" \t\n\v\f\r", *end) != nullptr)
     ++end;
   if (*end != '\0')
     std::abort();

@@ -5,7 +5,7 @@
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation
   dpkg-dev)
 TEST_PACKAGES=(libgtest-dev libgmock-dev locales
-  xvfb xauth xdotool x11-utils python3-pyatspi at-spi2-core dbus dbus-bin fonts-dejavu-core
+  xvfb xauth xdotool xclip x11-utils python3-pyatspi at-spi2-core dbus dbus-bin fonts-dejavu-core
   fonts-noto-core)
 CI_PACKAGES=(clang clang-format libclang-rt-14-dev openssl)
 PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream gzip devscripts)

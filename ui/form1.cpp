@@ -9,12 +9,12 @@
 namespace quorvel::ui {
 
 std::string ResultAccessibleName(std::string_view caption) {
-  std::string name = "Hyperfocal distance";
-  if (!caption.empty()) {
-    name += ':';
-    name += caption;
-  }
-  return name;
+  // The caption's sign column holds a blank before a result that is not
+  // negative; the name has its own blank after the colon.
+  std::size_t start = caption.find_first_not_of(' ');
+  if (start == std::string_view::npos)
+    return "Hyperfocal distance";
+  return "Hyperfocal distance: " + std::string(caption.substr(start));
 }
 
 Form1::Form1(Form1View& view, Desktop& desktop, AboutViewFactory makeAboutView)

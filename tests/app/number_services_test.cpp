@@ -126,9 +126,9 @@ TEST(ToNumberTest, ReadsTextsOfAnyLength) {
 }
 
 TEST(ToNumberTest, RejectsWhatIsNotAPlainNumber) {
-  const char* rejected[] = {"",     "   ", "abc",   "1,000", "1.2.3", "0x10", "inf", "nan",
-                            "1e",   "1e+", "+",     "-",     ".",     "1 2",  "--1", "+-1",
-                            "1.5x", "e5",  "1e5.5", "5 mm",  "\n5",   "5\n"};
+  const char* rejected[] = {"",     "   ", "abc",   "1,000", "1.2.3", "0x10",  "inf", "nan",
+                            "1e",   "1e+", "+",     "-",     ".",     "1 2",   "--1", "+-1",
+                            "1.5x", "e5",  "1e5.5", "5 mm",  "5\n0",  "5\r\n0"};
   for (const char* text : rejected) {
     EXPECT_EQ(KindThrownBy([&] { ToNumber(text, kPlainFormat); }), Kind::TypeMismatch)
         << '"' << text << '"';
@@ -159,6 +159,22 @@ TEST(ToNumberTest, ReadsDigitsAndSignsOfEveryScript) {
       {"\u300050\u3000\u2009\u202F", kPlainFormat, 50},  // ideographic, thin, narrow
       {" \t\u200A-2.5\u2003", kPlainFormat, -2.5},
       {"\u20002.8\u2000", kPlainFormat, 2.8},  // the first of the wide spaces
+      {"\u0662\u066B\u0668", kPlainFormat, 2.8},  // the Arabic separator for "."
+      {"\u0662\u066B\u0668", kComma, 2.8},        // and for ","
+      {"2\u066B8", kPlainFormat, 2.8},            // with ASCII digits
+      // Line breaks and invisible characters around the number: pasted from
+      // spreadsheets, terminals, web pages and right-to-left documents.
+      {"50\n", kPlainFormat, 50},
+      {"\r\n8\r\n", kPlainFormat, 8},
+      {"\v5\f\r", kPlainFormat, 5},
+      {"5\u0085\u2028\u2029", kPlainFormat, 5},
+      {"\u200E50\u200F", kPlainFormat, 50},             // direction marks
+      {"\u202B\u22128\u202C", kPlainFormat, -8},        // an embedding and its end
+      {"\u2067\u0662\u066B\u0668\u2069", kComma, 2.8},  // an isolate
+      {"2,8\u202A\u202D\u202E\u061C", kComma, 2.8},
+      {"\uFEFF50", kPlainFormat, 50},  // a byte-order mark
+      {"5\u200B", kPlainFormat, 5},    // a zero-width space
+      {"5\u2060\u2066\u2068\u200C\u200D", kPlainFormat, 5},
   };
   for (const auto& c : cases)
     EXPECT_EQ(ToNumber(c.text, c.format), c.expected) << '"' << c.text << '"';
@@ -177,8 +193,13 @@ TEST(ToNumberTest, RejectsWhatIsNotANumberInAnyScript) {
       "5",               // the ideographic full stop is no separator
       "\u22122\u22122",  // two signs
       "\uFF45"
-      "5",                 // a full-width letter
-      "5\u200B",           // a zero-width space is not a space
+      "5",         // a full-width letter
+      "5\u200B0",  // invisible characters inside the number
+      "5\u20280",
+      "-\u200E5",
+      "2\u066C800",  // the Arabic thousands separator
+      "2\u066B8\u066B0",
+      "5\u00AD",           // a soft hyphen
       "\xC0\xB5",          // an overlong "5": not UTF-8
       "\xE0\x80\xB5",      // another
       "\xED\xA0\x80",      // a surrogate
@@ -235,9 +256,46 @@ TEST(CharactersTest, FullWidthFormsOfPrintableAsciiOnly) {
 }
 
 TEST(CharactersTest, NumberCharacterIsZeroForWhatHasNoPlaceInANumber) {
-  const char32_t separator = FullWidth(U'.');
+  const char32_t separator = U'.';
   for (char32_t c : {char32_t{U'x'}, char32_t{U'*'}, char32_t{U'/'}, char32_t{0x4E94}, kNotUtf8})
     EXPECT_EQ(NumberCharacter(c, separator), 0) << static_cast<std::uint32_t>(c);
+}
+
+TEST(ToNumberTest, TellsOfANumberTooSmallForADouble) {
+  const struct {
+    const char* text;
+    double value;
+    bool tooSmall;
+  } cases[] = {
+      {"1e-400", 0, true},
+      {"-1e-400", -0.0, true},
+      {"2e-324", 0, true},          // below half the least subnormal
+      {"3e-324", 4.9e-324, false},  // the least subnormal
+      {"0", 0, false},
+      {"-0e-999", -0.0, false},
+      {"0.000e-400", 0, false},
+      {"8", 8, false},
+  };
+  for (const auto& c : cases) {
+    NumberReading reading = ReadNumber(c.text, kPlainFormat);
+    EXPECT_EQ(reading.value, c.value) << c.text;
+    EXPECT_EQ(std::signbit(reading.value), std::signbit(c.value)) << c.text;
+    EXPECT_EQ(reading.tooSmall, c.tooSmall) << c.text;
+  }
+}
+
+TEST(ToNumberTest, SaysWhenOnlyAnInvisibleCharacterSpoilsTheNumber) {
+  const struct {
+    const char* text;
+    bool hides;
+  } cases[] = {
+      {"5\u200B0", true},    {"5\n0", true},           {"\u200E-\u200E5", true},
+      {"1e4\u200B00", true},  // a number too large, but a number
+      {"5 0", false},        {"5\u200Bx", false},      {"abc", false},
+      {"\u200B", false},     {"\u200B \u200B", false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(HidesInvisibleCharacter(c.text, kPlainFormat), c.hides) << '"' << c.text << '"';
 }
 
 TEST(ToNumberTest, ValuesBeyondTheDoubleRangeOverflow) {

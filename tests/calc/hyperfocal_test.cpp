@@ -49,6 +49,10 @@ TEST(CalcHyperfocalTest, WorkedResults) {
       {"\u0665\u0660", "\u0668", " 3.42 ft."},
       {"\u096B\u0966", "\u096E", " 3.42 ft."},
       {"50\u00A0", "\u22128", "-3.42 ft."},
+      {"\u0662\u0660\u0660", "\u0662\u066B\u0668", " 156.24 ft."},
+      // Pasted with line breaks and invisible characters around the number.
+      {"50\n", "8\r\n", " 3.42 ft."},
+      {"\u200F50\u200E", "\uFEFF8\u200B", " 3.42 ft."},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(CalcHyperfocal(row.focal, row.aperture, kPlainFormat), row.caption)
@@ -127,26 +131,64 @@ TEST(CalcHyperfocalTest, FailuresStopAtTheirStep) {
   }
 }
 
-TEST(CalcHyperfocalTest, AnEmptyBoxIsSaidToBeEmptyAndNamed) {
+TEST(CalcHyperfocalTest, DescriptionsNameTheRealCause) {
+  const char* focalNotSeen =
+      "The focal length box holds a character that cannot be seen. Clear the box and type the "
+      "number again.";
+  const char* apertureNotSeen =
+      "The f-number box holds a character that cannot be seen. Clear the box and type the number "
+      "again.";
+  const char* apertureTooSmall =
+      "The f-number is too small a number for this program: it counts as zero, and an f-number "
+      "cannot be zero.";
+  const char* apertureZero = "The f-number cannot be zero.";
   const struct {
     const char* focal;
     const char* aperture;
+    Kind kind;
     const char* description;
   } cases[] = {
-      {"", "", "The focal length box is empty. Type a number, for example 50 or 10.5."},
-      {" \t\u3000", "8", "The focal length box is empty. Type a number, for example 50 or 10.5."},
-      {"50", "", "The f-number box is empty. Type a number, for example 8 or 2.8."},
-      {"50", "\u00A0", "The f-number box is empty. Type a number, for example 8 or 2.8."},
-      {"50", "x", "The f-number is not a number. Type a number, for example 8 or 2.8."},
-      {"\u4E94\u5341", "8",
+      {"", "", Kind::TypeMismatch,
+       "The focal length box is empty. Type a number, for example 50 or 10.5."},
+      {" \t\u3000", "8", Kind::TypeMismatch,
+       "The focal length box is empty. Type a number, for example 50 or 10.5."},
+      {"\r\n\u200E", "8", Kind::TypeMismatch,
+       "The focal length box is empty. Type a number, for example 50 or 10.5."},
+      {"50", "", Kind::TypeMismatch,
+       "The f-number box is empty. Type a number, for example 8 or 2.8."},
+      {"50", "\u00A0", Kind::TypeMismatch,
+       "The f-number box is empty. Type a number, for example 8 or 2.8."},
+      {"50", "x", Kind::TypeMismatch,
+       "The f-number is not a number. Type a number, for example 8 or 2.8."},
+      {"\u4E94\u5341", "8", Kind::TypeMismatch,
        "The focal length is not a number. Type a number, for example 50 or 10.5."},
+      // An invisible character inside the number, and what only looks like one.
+      {"5\u200B0", "8", Kind::TypeMismatch, focalNotSeen},
+      {"5\n0", "8", Kind::TypeMismatch, focalNotSeen},
+      {"\u200E-\u200E50", "8", Kind::TypeMismatch, focalNotSeen},
+      {"50", "2\r.8", Kind::TypeMismatch, apertureNotSeen},
+      {"50", "8\uFEFF\uFEFF1e4\u200B00", Kind::TypeMismatch, apertureNotSeen},
+      {"5 0", "8", Kind::TypeMismatch,
+       "The focal length is not a number. Type a number, for example 50 or 10.5."},
+      {"5\u200Bx", "8", Kind::TypeMismatch,
+       "The focal length is not a number. Type a number, for example 50 or 10.5."},
+      // Numbers too small for the program, and zeros.
+      {"50", "1e-400", Kind::DivisionByZero, apertureTooSmall},
+      {"50", "4.9e-324", Kind::DivisionByZero, apertureTooSmall},
+      {"0", "-1e-400", Kind::Overflow, apertureTooSmall},
+      {"1e-170", "1e-400", Kind::Overflow, apertureTooSmall},
+      {"50", "0", Kind::DivisionByZero, apertureZero},
+      {"1e-170", "0", Kind::Overflow, apertureZero},
+      {"1e-400", "0", Kind::Overflow, apertureZero},
+      {"0", "0e-400", Kind::Overflow,
+       "A focal length of zero with an f-number of zero has no hyperfocal distance."},
   };
   for (const auto& c : cases) {
     try {
       CalcHyperfocal(c.focal, c.aperture, kPlainFormat);
       ADD_FAILURE() << '"' << c.focal << "\", \"" << c.aperture << "\" gave a result";
     } catch (const CalcError& error) {
-      EXPECT_EQ(error.kind(), Kind::TypeMismatch);
+      EXPECT_EQ(error.kind(), c.kind) << '"' << c.focal << "\", \"" << c.aperture << '"';
       EXPECT_EQ(error.description(), c.description);
     }
   }

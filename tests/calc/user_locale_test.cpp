@@ -26,5 +26,23 @@ TEST(UserLocaleTest, InputUsesTheUserSeparatorAndTheCaptionAPoint) {
   EXPECT_THROW(CalcHyperfocal("200", "2.8"), CalcError);
 }
 
+TEST(UserLocaleTest, ARefreshReadsTheLocaleAgainAndEarlierFormatsStayValid) {
+  const std::string locale = std::getenv("LC_ALL");
+  NumberFormat before = UserNumberFormat();
+  ASSERT_EQ(before.decimal, ",");
+  setenv("LC_ALL", "C", 1);
+  EXPECT_EQ(UserNumberFormat().decimal, ",") << "read once, until refreshed";
+  RefreshUserNumberFormat();
+  EXPECT_EQ(UserNumberFormat().decimal, ".");
+  EXPECT_EQ(CalcHyperfocal("200", "2.8"), " 156.24 ft.");
+  EXPECT_EQ(before.decimal, ",");
+
+  setenv("LC_ALL", locale.c_str(), 1);
+  RefreshUserNumberFormat();
+  EXPECT_EQ(UserNumberFormat().decimal, ",");
+  EXPECT_EQ(UserNumberFormat().decimal.data(), before.decimal.data())
+      << "a separator read again is the one kept before";
+}
+
 }  // namespace
 }  // namespace quorvel

@@ -33,14 +33,18 @@ class Form1HandlersTest : public ::testing::Test {
 };
 
 TEST_F(Form1HandlersTest, CalculateWritesTheCaptionAndItsName) {
-  const char* rows[][3] = {{"50", "8", " 3.42 ft."},      {"200", "2.8", " 156.24 ft."},
-                           {"24", "1.4", " 4.5 ft."},     {"0", "8", " 0 ft."},
-                           {"50", "-8", "-3.42 ft."},     {" 50 ", " 8 ", " 3.42 ft."},
-                           {"1000", "1", " 10936.67 ft."}};
+  // The name has one blank after the colon, before a minus sign too.
+  const char* rows[][4] = {{"50", "8", " 3.42 ft.", "Hyperfocal distance: 3.42 ft."},
+                           {"200", "2.8", " 156.24 ft.", "Hyperfocal distance: 156.24 ft."},
+                           {"24", "1.4", " 4.5 ft.", "Hyperfocal distance: 4.5 ft."},
+                           {"0", "8", " 0 ft.", "Hyperfocal distance: 0 ft."},
+                           {"50", "-8", "-3.42 ft.", "Hyperfocal distance: -3.42 ft."},
+                           {" 50 ", " 8 ", " 3.42 ft.", "Hyperfocal distance: 3.42 ft."},
+                           {"1000", "1", " 10936.67 ft.", "Hyperfocal distance: 10936.67 ft."}};
   for (const auto& row : rows) {
     Calculate(row[0], row[1]);
     EXPECT_EQ(view_.result, row[2]) << row[0] << " " << row[1];
-    EXPECT_EQ(view_.resultName, std::string("Hyperfocal distance:") + row[2]);
+    EXPECT_EQ(view_.resultName, row[3]);
   }
   Calculate("1000", "1");
   EXPECT_EQ(view_.result, " 10936.67 ft.") << "pressing again gives the same caption";

@@ -180,10 +180,16 @@ Controls BuildControls(QWidget* client, std::span<const ControlRow> table, doubl
       controls[row.name]->setAccessibleDescription(ToQString(row.description));
   }
 
-  // Made in reading order, each one over those before it; only a caption
-  // that overlaps a control is put beneath it.
-  for (auto [caption, control] : CaptionsBeneath(table))
-    controls[caption->name]->stackUnder(controls[control->name]);
+  // Made in reading order, each one over those before it. A widget's place
+  // among its siblings is also its place in the accessible tree, so a
+  // caption that overlaps a control keeps its place and is put beneath the
+  // control by a mask: it neither draws nor takes the mouse where the
+  // control lies.
+  for (auto [caption, control] : CaptionsBeneath(table)) {
+    QWidget* below = controls[caption->name];
+    QRect overlap = below->geometry().intersected(controls[control->name]->geometry());
+    below->setMask(QRegion(below->rect()).subtracted(overlap.translated(-below->pos())));
+  }
 
   std::vector<const ControlRow*> focusable = TabOrder(table);
   for (std::size_t i = 1; i < focusable.size(); ++i) {

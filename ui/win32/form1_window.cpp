@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "ui/win32/form1_window.h"
 
+#include <string_view>
+
+#include "app/number_format.h"
 #include "ui/form1_table.h"
 #include "ui/win32/about_window.h"
 #include "ui/win32/accessibility.h"
@@ -129,6 +132,13 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DESTROY:
       SetIcons(0);
+      break;
+    case WM_SETTINGCHANGE:
+      // The regional settings changed while the program runs: from now on
+      // numbers are read, and the messages' examples written, with the
+      // decimal separator they name.
+      if (lParam && std::wstring_view(reinterpret_cast<const wchar_t*>(lParam)) == L"intl")
+        RefreshUserNumberFormat();
       break;
   }
   if (auto handled = HandleForm(message, wParam, lParam))

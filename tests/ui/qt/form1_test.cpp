@@ -230,8 +230,8 @@ TEST_F(Form1Test, ScreenReadersWalkTheWindowInReadingOrder) {
   };
   EXPECT_EQ(children(form_->centralWidget()),
             (QStringList{"Label3", "Frame1", "cBye", "quorvel_announcement"}));
-  // The unit lies beneath the box it overlaps, so comes before it.
-  EXPECT_EQ(children(Control("Frame1")), (QStringList{"Label1", "Label4", "iFocal", "Label2",
+  // The unit after its box, though it lies beneath the box where they overlap.
+  EXPECT_EQ(children(Control("Frame1")), (QStringList{"Label1", "iFocal", "Label4", "Label2",
                                                       "iAperature", "cCalculate", "iHyper"}));
   QAccessibleInterface* box = QAccessible::queryAccessibleInterface(focal());
   EXPECT_EQ(box->text(QAccessible::Description), "millimetres");

@@ -13,7 +13,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <initializer_list>
 #include <map>
@@ -77,22 +79,41 @@ std::vector<HWND> TopLevels(DWORD process, const wchar_t* windowClass, const wch
   return search.found;
 }
 
-void PressKey(WORD key, bool alt = false) {
+// Presses `key`, with `modifier` (VK_MENU for Alt, VK_CONTROL) held down
+// where one is given.
+void PressKey(WORD key, WORD modifier = 0) {
   std::vector<INPUT> inputs;
   auto add = [&](WORD virtualKey, bool up) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = virtualKey;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
     input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     inputs.push_back(input);
   };
-  if (alt)
-    add(VK_MENU, false);
+  if (modifier)
+    add(modifier, false);
   add(key, false);
   add(key, true);
-  if (alt)
-    add(VK_MENU, true);
+  if (modifier)
+    add(modifier, true);
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// Puts `text` on the clipboard, as another program copies it.
+bool Copy(const std::wstring& text) {
+  if (!OpenClipboard(nullptr))
+    return false;
+  EmptyClipboard();
+  std::size_t size = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+  std::memcpy(GlobalLock(memory), text.c_str(), size);
+  GlobalUnlock(memory);
+  bool copied = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  if (!copied)
+    GlobalFree(memory);
+  CloseClipboard();
+  return copied;
 }
 
 void TypeText(const std::wstring& text) {
@@ -196,6 +217,16 @@ class QuorvelTest : public ::testing::TestWithParam<UINT> {
     return GetDlgItem(about, IdOf(kAboutControls, name));
   }
 
+  // Moves the focus with Tab, as a keyboard user does, to the control `name`.
+  bool TabTo(std::string_view name) {
+    for (int presses = 0; presses < 5; ++presses) {
+      if (WaitFor([&] { return Focus() == Control(name); }, std::chrono::milliseconds(500)))
+        return true;
+      PressKey(VK_TAB);
+    }
+    return false;
+  }
+
   HWND Focus() const {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
@@ -282,7 +313,7 @@ TEST_P(QuorvelTest, TypedNumbersGiveTheWorkedResults) {
   PressKey(VK_TAB);
   ASSERT_TRUE(WaitFor([&] { return Focus() == Control("iAperature"); }));
   TypeText(L"2.8");
-  PressKey('C', true);
+  PressKey('C', VK_MENU);
   EXPECT_TRUE(WaitFor([&] { return Text(Control("iHyper")) == L" 156.24 ft."; }));
   std::wstring shown = Text(Control("iHyper"));
   EXPECT_EQ(std::string(shown.begin(), shown.end()), " 156.24 ft.");
@@ -357,6 +388,57 @@ TEST_P(QuorvelTest, AnErrorIsShownAndTheFocusGoesBackToTheBoxAtFault) {
   ASSERT_TRUE(WaitFor([&] { return Text(Control("iAperature")) == L"7"; }));
   PostMessageW(Control("cCalculate"), BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitFor([&] { return Text(Control("iHyper")) == L" 3.91 ft."; }));
+}
+
+// Pasted with Ctrl+V from another program: the line breaks and invisible
+// characters that come along around a number are blanks, and one inside it
+// is named in the message.
+TEST_P(QuorvelTest, PastedNumbersBringLineBreaksAndInvisibleCharacters) {
+  if (GetParam() != 96)
+    GTEST_SKIP() << "pasting does not depend on the DPI";
+  const struct {
+    const wchar_t* focal;
+    const wchar_t* aperture;
+    const wchar_t* shown;  // the caption, or how the message begins
+  } cases[] = {
+      {L"50\r\n", L"\u200E8\r\n", L" 3.42 ft."},
+      {L"\uFEFF50\r", L"-8\u200B", L"-3.42 ft."},
+      {L"5\u200B0", L"8", L"Error 1001\n\nThe focal length box holds a character that cannot"},
+      {L"50", L"2\r8", L"Error 1001\n\nThe f-number box holds a character that cannot"},
+  };
+  for (const auto& c : cases) {
+    SendMessageW(Control("iHyper"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"?"));
+    for (auto [box, text] : {std::pair{"iFocal", c.focal}, std::pair{"iAperature", c.aperture}}) {
+      SendMessageW(Control(box), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+      ASSERT_TRUE(Copy(text)) << box;
+      ASSERT_TRUE(TabTo(box));
+      PressKey('V', VK_CONTROL);
+      ASSERT_TRUE(WaitFor([&] { return !Text(Control(box)).empty(); })) << box;
+    }
+    PressKey('C', VK_MENU);
+    std::wstring shown;
+    ASSERT_TRUE(WaitFor([&] {
+      auto boxes = TopLevels(processId_, L"#32770", L"Quorvel");
+      if (boxes.empty()) {
+        shown = Text(Control("iHyper"));
+        return shown != L"?";
+      }
+      EnumChildWindows(
+          boxes.front(),
+          [](HWND child, LPARAM param) -> BOOL {
+            std::wstring text = Text(child);
+            if (text.starts_with(L"Error "))
+              *reinterpret_cast<std::wstring*>(param) = text;
+            return TRUE;
+          },
+          reinterpret_cast<LPARAM>(&shown));
+      if (!shown.empty())
+        PostMessageW(GetDlgItem(boxes.front(), IDOK), BM_CLICK, 0, 0);
+      return !shown.empty();
+    })) << "no result and no message";
+    EXPECT_TRUE(shown.starts_with(c.shown)) << std::string(shown.begin(), shown.end());
+    ASSERT_TRUE(WaitFor([&] { return TopLevels(processId_, L"#32770", L"Quorvel").empty(); }));
+  }
 }
 
 TEST_P(QuorvelTest, AboutIsOneWindowAndOkEnterAndEscCloseIt) {
