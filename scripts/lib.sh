@@ -5,7 +5,7 @@
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation)
 TEST_PACKAGES=(libgtest-dev libgmock-dev locales
   xvfb xauth xdotool x11-utils python3-pyatspi at-spi2-core dbus dbus-bin fonts-dejavu-core
-  fonts-noto-core)
+  fonts-noto-core openbox)
 # libclang-rt-dev: the sanitizer and fuzzer runtimes of the release's default
 # clang, whichever version that is (14 on Debian 12, 19 on Debian 13).
 CI_PACKAGES=(clang clang-format libclang-rt-dev openssl)
