@@ -439,6 +439,31 @@ TEST_P(QuorvelTest, ClosingTheMainWindowLeavesAboutUntilItCloses) {
   EXPECT_TRUE(Ended()) << "closing the last window did not end the program";
 }
 
+// A minimised About, which another program or a window manager under Wine
+// may make of it, comes back in front: with the About command, and when the
+// main window closes and leaves the program running for it.
+TEST_P(QuorvelTest, AMinimisedAboutComesBack) {
+  if (GetParam() != 96)
+    GTEST_SKIP() << "does not depend on the DPI";
+  HWND about = OpenAbout();
+  ASSERT_NE(about, nullptr);
+  ShowWindow(about, SW_MINIMIZE);
+  ASSERT_TRUE(WaitFor([&] { return IsIconic(about); }));
+  EXPECT_EQ(OpenAbout(), about) << "About again loads none";
+  EXPECT_TRUE(WaitFor([&] { return !IsIconic(about) && GetForegroundWindow() == about; }))
+      << "About again left About minimised";
+
+  ShowWindow(about, SW_MINIMIZE);
+  ASSERT_TRUE(WaitFor([&] { return IsIconic(about); }));
+  PostMessageW(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(main_); }));
+  EXPECT_TRUE(WaitFor([&] { return !IsIconic(about) && GetForegroundWindow() == about; }))
+      << "closing the main window left About minimised";
+  EXPECT_FALSE(Ended(200)) << "the program runs on while About is open";
+  PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(Ended());
+}
+
 TEST(QuorvelProgramTest, CarriesItsIconAndVersion) {
   std::wstring program = Program();
   HMODULE module = LoadLibraryExW(program.c_str(), nullptr,
@@ -475,19 +500,24 @@ TEST(QuorvelProgramTest, CarriesItsIconAndVersion) {
   EXPECT_EQ(std::wstring(product), L"1.0.0");
 }
 
-// The ink of a control's text as the screen shows it: the box around its
-// dark pixels, and their count.
-struct Ink {
+// A control as the screen shows it, border and all: its pixels, 0x00RRGGBB,
+// row by row from the top.
+struct Picture {
   int width = 0;
   int height = 0;
-  long pixels = 0;
+  std::vector<std::uint32_t> pixels;
+
+  std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
 };
 
-Ink InkOf(HWND control) {
+Picture PictureOf(HWND control) {
   RECT rect{};
   GetWindowRect(control, &rect);
-  int width = rect.right - rect.left;
-  int height = rect.bottom - rect.top;
+  Picture picture;
+  picture.width = rect.right - rect.left;
+  picture.height = rect.bottom - rect.top;
+  int width = picture.width;
+  int height = picture.height;
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
   BITMAPINFO info{};
@@ -502,12 +532,35 @@ Ink InkOf(HWND control) {
   HGDIOBJ old = SelectObject(memory, bitmap);
   BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
   GdiFlush();
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  // The colour only: an icon drawn with alpha leaves it in the top byte.
+  picture.pixels.resize(static_cast<std::size_t>(width * height));
+  std::transform(pixels, pixels + width * height, picture.pixels.begin(),
+                 [](std::uint32_t p) { return p & 0xFFFFFFu; });
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return picture;
+}
+
+// The ink of a control's text as the screen shows it: the box around its
+// dark pixels, and their count.
+struct Ink {
+  int width = 0;
+  int height = 0;
+  long pixels = 0;
+};
+
+Ink InkOf(HWND control) {
+  Picture picture = PictureOf(control);
+  int width = picture.width;
+  int height = picture.height;
   Ink ink;
   int left = width, right = -1, top = height, bottom = -1;
-  const auto* pixels = static_cast<const std::uint32_t*>(bits);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      std::uint32_t p = pixels[y * width + x];
+      std::uint32_t p = picture.at(x, y);
       if (((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) >= 3 * 96)
         continue;
       ++ink.pixels;
@@ -519,11 +572,56 @@ Ink InkOf(HWND control) {
   }
   ink.width = right >= left ? right - left + 1 : 0;
   ink.height = bottom >= top ? bottom - top + 1 : 0;
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
   return ink;
+}
+
+// About's icon takes the focus with Tab and shows it on the screen: a focus
+// rectangle just inside its sunken border, gone again when the focus moves on.
+TEST_P(QuorvelTest, AboutsIconShowsTheFocus) {
+  HWND about = OpenAbout();
+  ASSERT_NE(about, nullptr);
+  HWND ok = AboutControl(about, "cmdOK");
+  HWND icon = AboutControl(about, "picIcon");
+  ASSERT_TRUE(WaitFor([&] { return Focus() == ok; }));
+  // The icon drawn, and still: the same picture twice in a row.
+  Picture unfocused;
+  ASSERT_TRUE(WaitFor([&] {
+    Picture before = unfocused;
+    unfocused = PictureOf(icon);
+    return InkOf(icon).pixels > 0 && unfocused.pixels == before.pixels;
+  })) << "the icon is not drawn";
+  PressKey(VK_TAB);
+  ASSERT_TRUE(WaitFor([&] { return Focus() == icon; }));
+
+  // The client area, inside the border, in the control's picture.
+  RECT window, client;
+  GetWindowRect(icon, &window);
+  GetClientRect(icon, &client);
+  MapWindowPoints(icon, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+  OffsetRect(&client, -window.left, -window.top);
+  int onRing = 0, elsewhere = 0;
+  EXPECT_TRUE(WaitFor([&] {
+    Picture focused = PictureOf(icon);
+    onRing = elsewhere = 0;
+    for (int y = 0; y < focused.height; ++y) {
+      for (int x = 0; x < focused.width; ++x) {
+        if (focused.at(x, y) == unfocused.at(x, y))
+          continue;
+        bool inside = x >= client.left && x < client.right && y >= client.top && y < client.bottom;
+        bool ring = inside && (x == client.left || x == client.right - 1 || y == client.top ||
+                               y == client.bottom - 1);
+        ++(ring ? onRing : elsewhere);
+      }
+    }
+    return onRing >= client.right - client.left;
+  })) << "no focus rectangle: "
+      << onRing << " pixels changed on the ring";
+  EXPECT_EQ(elsewhere, 0) << "pixels changed off the ring";
+
+  PressKey(VK_TAB);
+  ASSERT_TRUE(WaitFor([&] { return Focus() == ok; }));
+  EXPECT_TRUE(WaitFor([&] { return PictureOf(icon).pixels == unfocused.pixels; }))
+      << "the focus rectangle stays when the focus moves on";
 }
 
 // The texts keep growing with the DPI beyond 150 %, where the classic bitmap
