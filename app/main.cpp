@@ -2,8 +2,7 @@
 // The program's entry on Linux and other systems with Qt (main_win.cpp is the
 // Windows one). Before the window it checks that there is a display, chooses
 // the Qt platform, catches Qt's fatal error for a display it cannot reach
-// and applies the classic look; then it creates the main window, shows it,
-// and runs the event loop.
+// and applies the classic look; then it runs the windows (ui/qt/program.h).
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -14,9 +13,8 @@
 #include <unistd.h>
 
 #include "ui/qt/classic_look.h"
-#include "ui/qt/form1_window.h"
 #include "ui/qt/platform.h"
-#include "ui/qt/qt_desktop.h"
+#include "ui/qt/program.h"
 
 namespace {
 
@@ -110,8 +108,5 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Quorvel"));
   QApplication::setDesktopFileName(QStringLiteral("quorvel"));
   quorvel::ui::qt::ApplyClassicLook(userStyle);
-  quorvel::ui::qt::QtDesktop desktop;
-  quorvel::ui::qt::Form1Window form(desktop);
-  form.show();
-  return QApplication::exec();
+  return quorvel::ui::qt::RunProgram();
 }

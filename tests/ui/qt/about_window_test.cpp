@@ -19,6 +19,7 @@
 #include "tests/ui/qt/form1_fixture.h"
 #include "ui/about_table.h"
 #include "ui/qt/form1_window.h"
+#include "ui/qt/program.h"
 
 namespace quorvel::ui::qt {
 namespace {
@@ -258,6 +259,27 @@ TEST_F(AboutTest, ProgramEndsWhenTheLastWindowCloses) {
   EXPECT_EQ(QApplication::exec(), 0) << "the program did not end";
   EXPECT_EQ(closedWithAboutOpen, 0) << "closing the main window alone must not end it";
   EXPECT_EQ(lastClosed.count(), 1);
+}
+
+// The whole run: About opened, then Exit. The program ends, and no window
+// is left behind, About's included, though Exit ends the event loop that
+// would have deleted it.
+TEST(ProgramTest, ExitWithAboutOpenLeavesNoWindowBehind) {
+  QTimer::singleShot(0, qApp, [] {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (window->objectName() == QLatin1String("Form1")) {
+        window->findChild<QAction*>("Contact")->trigger();
+        window->findChild<QPushButton*>("cBye")->click();
+      }
+    }
+  });
+  QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(2); });
+  EXPECT_EQ(RunProgram(), 0);
+  QStringList left;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    left << window->objectName();
+  EXPECT_FALSE(left.contains("frmAbout")) << left.join(", ").toStdString();
+  EXPECT_FALSE(left.contains("Form1")) << left.join(", ").toStdString();
 }
 
 TEST_F(AboutTest, CarriesTheRegistryReaderAndTheToolLauncher) {
