@@ -2,7 +2,8 @@
 # Shared by the set-up scripts: the Debian packages each task needs, and a
 # helper that installs only what is missing.
 
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation)
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation
+  qt6-wayland)
 TEST_PACKAGES=(libgtest-dev libgmock-dev locales
   xvfb xauth xdotool x11-utils python3-pyatspi at-spi2-core dbus dbus-bin fonts-dejavu-core
   fonts-noto-core openbox)
