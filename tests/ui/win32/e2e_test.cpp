@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
@@ -462,6 +463,103 @@ TEST_P(QuorvelTest, AMinimisedAboutComesBack) {
   EXPECT_FALSE(Ended(200)) << "the program runs on while About is open";
   PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_TRUE(Ended());
+}
+
+// The installer's folder page, when QUORVEL_SETUP names the installer
+// (scripts/check-windows-package.sh): a folder it cannot use, the one
+// QUORVEL_SETUP_FOLDER names, sends the user back to choose another, with a
+// message naming the folder typed.
+TEST(QuorvelSetupTest, AFolderItCannotUseSendsTheUserBackToChooseAnother) {
+  std::wstring setup = Variable(L"QUORVEL_SETUP", L"");
+  std::wstring folder = Variable(L"QUORVEL_SETUP_FOLDER", L"");
+  if (setup.empty() || folder.empty())
+    GTEST_SKIP() << "QUORVEL_SETUP and QUORVEL_SETUP_FOLDER name no installer and folder";
+  SHELLEXECUTEINFOW shell{};
+  shell.cbSize = sizeof(shell);
+  shell.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+  shell.lpFile = setup.c_str();
+  shell.nShow = SW_SHOWNORMAL;
+  ASSERT_TRUE(ShellExecuteExW(&shell) && shell.hProcess) << "cannot start the installer";
+  DWORD process = GetProcessId(shell.hProcess);
+  // The installer's windows: its own, and a message box over it.
+  auto windowsOf = [process] {
+    std::vector<HWND> found;
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(window, &owner);
+      if (owner == process && IsWindowVisible(window))
+        found.push_back(window);
+    }
+    return found;
+  };
+  auto folderBox = [](HWND installer) -> HWND {
+    HWND box = nullptr;
+    EnumChildWindows(
+        installer,
+        [](HWND child, LPARAM param) -> BOOL {
+          if (GetDlgCtrlID(child) == 1019 && IsWindowVisible(child))
+            *reinterpret_cast<HWND*>(param) = child;
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&box));
+    return box;
+  };
+  HWND installer = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    auto found = windowsOf();
+    installer = found.empty() ? nullptr : found.front();
+    return installer != nullptr;
+  })) << "no installer window";
+  // Next (and I Agree, the licence page's Next) to the folder page.
+  HWND box = nullptr;
+  for (int page = 0; page < 3 && !(box = folderBox(installer)); ++page) {
+    PostMessageW(GetDlgItem(installer, 1), BM_CLICK, 0, 0);
+    WaitFor([&] { return folderBox(installer) != nullptr; }, std::chrono::seconds(3));
+  }
+  ASSERT_NE(box = folderBox(installer), nullptr) << "no folder page";
+  SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()));
+  PostMessageW(GetDlgItem(installer, 1), BM_CLICK, 0, 0);
+
+  HWND message = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    for (HWND window : windowsOf()) {
+      if (window != installer)
+        message = window;
+    }
+    return message != nullptr;
+  })) << "no message about the folder";
+  std::wstring said;
+  EnumChildWindows(
+      message,
+      [](HWND child, LPARAM param) -> BOOL {
+        *reinterpret_cast<std::wstring*>(param) += Text(child) + L"\n";
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&said));
+  EXPECT_NE(said.find(folder + L" holds other files"), std::wstring::npos)
+      << std::string(said.begin(), said.end());
+  PostMessageW(GetDlgItem(message, IDOK), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(message); }));
+  EXPECT_TRUE(WaitFor([&] { return folderBox(installer) != nullptr; }))
+      << "the installer left the folder page";
+  EXPECT_EQ(WaitForSingleObject(shell.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT))
+      << "the installer ended";
+  EXPECT_EQ(Text(folderBox(installer)), folder) << "the folder typed is kept";
+
+  // Cancel, and yes to quitting.
+  PostMessageW(GetDlgItem(installer, IDCANCEL), BM_CLICK, 0, 0);
+  HWND ask = nullptr;
+  if (WaitFor([&] {
+        for (HWND window : windowsOf()) {
+          if (window != installer)
+            ask = window;
+        }
+        return ask != nullptr;
+      })) {
+    PostMessageW(GetDlgItem(ask, IDYES), BM_CLICK, 0, 0);
+  }
+  EXPECT_EQ(WaitForSingleObject(shell.hProcess, 20000), static_cast<DWORD>(WAIT_OBJECT_0));
+  CloseHandle(shell.hProcess);
 }
 
 TEST(QuorvelProgramTest, CarriesItsIconAndVersion) {
