@@ -15,6 +15,7 @@ It starts openbox itself. Every wait is on a condition, with a time limit.
 import os
 import subprocess
 import sys
+import tempfile
 
 from e2e_test import TIMEOUT, Failure, Program, check, wait_for
 
@@ -25,10 +26,16 @@ def xprop(*args):
 
 
 def start_openbox():
-    openbox = subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL)
-    wait_for("openbox to manage the display",
-             lambda: "window id" in xprop("-root", "_NET_SUPPORTING_WM_CHECK"))
+    log = tempfile.TemporaryFile(mode="w+")
+    openbox = subprocess.Popen(["openbox", "--sm-disable"], stdout=log, stderr=log)
+    try:
+        wait_for("openbox to manage the display",
+                 lambda: openbox.poll() is not None
+                 or "window id" in xprop("-root", "_NET_SUPPORTING_WM_CHECK"))
+    finally:
+        if openbox.poll() is not None:
+            log.seek(0)
+            raise Failure(f"openbox ended with {openbox.returncode}: {log.read()}")
     return openbox
 
 
@@ -92,7 +99,7 @@ def run(executable):
         check(program.process.poll() is None,
               "closing the main window brings the minimised About back, and the program runs on")
 
-        program.keys("Escape")
+        program.press_until("Escape", lambda: program.process.poll() is not None, "Esc to close About")
         code = program.process.wait(timeout=TIMEOUT)
         check(code == 0, "closing About then ends the program")
     finally:
