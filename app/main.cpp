@@ -1,22 +1,19 @@
 // SPDX-License-Identifier: MIT
 // The program's entry on Linux and other systems with Qt (main_win.cpp is the
 // Windows one). Before the window it checks that there is a display, chooses
-// the Qt platform, catches Qt's fatal error for a display it cannot reach
-// and applies the classic look; then it creates the main window, shows it,
-// and runs the event loop.
+// the Qt platform, catches Qt's fatal error at start-up to tell the user
+// why (ui/qt/start_failure.h) and applies the classic look; then it runs the windows
+// (ui/qt/program.h).
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include <unistd.h>
-
 #include "ui/qt/classic_look.h"
-#include "ui/qt/form1_window.h"
 #include "ui/qt/platform.h"
-#include "ui/qt/qt_desktop.h"
+#include "ui/qt/program.h"
+#include "ui/qt/start_failure.h"
 
 namespace {
 
@@ -30,52 +27,24 @@ bool DisplayAvailable() {
   return false;
 }
 
-// The value of an environment variable, or "" when it is not set.
-std::string Variable(const char* name) {
-  const char* value = std::getenv(name);
-  return value ? value : "";
-}
-
-// How to run the program in a virtual display, in commands that work as
-// printed: the program named as the user started it, through sudo unless
-// the user is root already.
-std::string VirtualDisplayAdvice(std::string_view program) {
-  std::string quoted(program);
-  if (quoted.find_first_not_of(
-          "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789/._+-") !=
-      std::string::npos) {
-    quoted = "'";
-    for (char c : program)
-      quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    quoted += "'";
-  }
-  return std::string("On a machine without a display, run it in a virtual one; on Debian:\n") +
-         "  " + (geteuid() == 0 ? "" : "sudo ") + "apt-get install xvfb\n" + "  xvfb-run " +
-         quoted + "\n";
-}
-
 // The program as the user started it.
 std::string startedAs = "quorvel";
 
 QtMessageHandler qtHandler = nullptr;
+// What Qt said before a fatal error: it tells the cause.
+std::vector<std::string> qtWarnings;
 
-// Qt ends the program with abort() when it cannot reach the display it was
-// given; this ends it with a message the user can act on, and exit code 1.
-// Qt's own warnings before it, passed on, say what went wrong.
-void ReportUnreachableDisplay(QtMsgType type, const QMessageLogContext& context,
-                              const QString& message) {
+// Qt ends the program with abort() when it cannot start; this ends it with a
+// message the user can act on, and exit code 1. Qt's own warnings before it,
+// passed on, say more.
+void ReportStartFailure(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   if (type != QtFatalMsg) {
+    qtWarnings.push_back(message.toStdString());
     qtHandler(type, context, message);
     return;
   }
-  std::string text =
-      "Quorvel cannot open its window: the display it was given cannot be reached\n"
-      "(DISPLAY=\"" +
-      Variable("DISPLAY") + "\", WAYLAND_DISPLAY=\"" + Variable("WAYLAND_DISPLAY") +
-      "\", QT_QPA_PLATFORM=\"" + Variable("QT_QPA_PLATFORM") +
-      "\").\n"
-      "Check that the display is running and that these name it.\n" +
-      VirtualDisplayAdvice(startedAs);
+  std::string text = quorvel::ui::qt::StartFailureMessage(
+      quorvel::ui::qt::DiagnoseStartFailure(qtWarnings), message.toStdString(), startedAs);
   std::fputs(text.c_str(), stderr);
   std::fflush(stderr);
   std::_Exit(1);
@@ -87,11 +56,7 @@ int main(int argc, char** argv) {
   if (argc > 0 && argv[0] != nullptr && *argv[0] != '\0')
     startedAs = argv[0];
   if (!DisplayAvailable()) {
-    std::string text =
-        "Quorvel is a desktop program and needs a graphical display, but none is set\n"
-        "(DISPLAY and WAYLAND_DISPLAY are empty). Start it from your desktop.\n" +
-        VirtualDisplayAdvice(startedAs);
-    std::fputs(text.c_str(), stderr);
+    std::fputs(quorvel::ui::qt::NoDisplayMessage(startedAs).c_str(), stderr);
     return 1;
   }
   // Asked before QApplication takes its options out of argv.
@@ -104,14 +69,11 @@ int main(int argc, char** argv) {
   }
   int count = static_cast<int>(arguments.size());
   arguments.push_back(nullptr);
-  qtHandler = qInstallMessageHandler(ReportUnreachableDisplay);
+  qtHandler = qInstallMessageHandler(ReportStartFailure);
   QApplication application(count, arguments.data());
   qInstallMessageHandler(qtHandler);
   QApplication::setApplicationName(QStringLiteral("Quorvel"));
   QApplication::setDesktopFileName(QStringLiteral("quorvel"));
   quorvel::ui::qt::ApplyClassicLook(userStyle);
-  quorvel::ui::qt::QtDesktop desktop;
-  quorvel::ui::qt::Form1Window form(desktop);
-  form.show();
-  return QApplication::exec();
+  return quorvel::ui::qt::RunProgram();
 }

@@ -65,6 +65,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The face the windows are laid out for; without it a wider one stands in and
 # the captions are shrunk to fit their boxes.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# Qt's Wayland plugin: only a Wayland session without X11, or a user who asks
+# for it, needs it; everywhere else the program runs through X11. So it is
+# installed with the program by default, and a system without it (a server
+# with a virtual display) still installs the program.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_OUTPUT_FILE_PREFIX "${PROJECT_BINARY_DIR}/package")
 include(CPack)

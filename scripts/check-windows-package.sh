@@ -5,9 +5,11 @@
 # checks the files, the Start-menu shortcut and the uninstall entry; tries to
 # update and to uninstall while the program runs, which must fail and change
 # nothing; starts the installed program from its shortcut and runs the
-# Windows end-to-end tests against it; uninstalls it. Then installs into a
-# folder that holds another program's files, and again without a folder,
-# which must go to the same place; uninstalls it. Checks that nothing of
+# Windows end-to-end tests against it; refuses a /D that names another
+# folder; walks the interactive folder page, which must send the user back
+# from a folder it cannot use; uninstalls it. Then installs into a folder
+# that holds another program's files, and again without a folder, which must
+# go to the same place; uninstalls it. Checks that nothing of
 # Quorvel is left and nothing else changed, the other program's files least
 # of all. With QUORVEL_SIGNING_CA naming the certificate the release was
 # signed with, it also verifies the signatures of the installer, the
@@ -54,6 +56,12 @@ head -c 4096 /dev/urandom > "$tools/uninstall.exe"
 tools_unchanged() {
   (cd "$tools" && sha256sum --quiet -c "$snapshots/tools.sums") || fail "the other program's files changed"
 }
+# A folder Quorvel cannot use: it holds other files, and so does the Quorvel
+# folder in it.
+crowded="$drive/Crowded"
+mkdir -p "$crowded/Quorvel"
+echo "a file" > "$crowded/notes.txt"
+echo "another file" > "$crowded/Quorvel/notes.txt"
 
 # What the machine holds before: every file, and the software registry.
 snapshot() {
@@ -128,6 +136,18 @@ QUORVEL_START='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Quorvel.lnk'
   || { cat "$snapshots/e2e.log"; fail "the end-to-end tests failed on the installed program"; }
 grep -E '^\[  PASSED  \]' "$snapshots/e2e.log"
 
+# /D naming another folder than the installed copy's is refused, and changes
+# nothing; naming the copy's own folder updates it there.
+code=$(status "$(realpath "$setup")" /S '/D=C:\Elsewhere')
+[ "$code" = 7 ] || fail "an install into C:\\Elsewhere over the installed copy gave exit code $code, not 7"
+[ ! -e "$drive/Elsewhere" ] || fail "the refused install made C:\\Elsewhere"
+cmp -s "$folder/quorvel.exe" "$snapshots/installed.exe" || fail "the refused install changed the program"
+[ "$(entry_value InstallLocation)" = 'C:\Program Files\Quorvel' ] || fail "the refused install moved the entry"
+code=$(status "$(realpath "$setup")" /S '/D=C:\Program' 'Files\Quorvel')
+[ "$code" = 0 ] || fail "an install with /D naming the installed copy's folder gave exit code $code"
+echo "/D over the installed copy: another folder refused with exit code 7, its own folder updated"
+
+
 # The uninstaller returns at once and finishes from a copy of itself.
 start=$(date +%s.%N)
 "$WINE_DIR/wine64" "C:\\Program Files\\Quorvel\\uninstall.exe" /S </dev/null >/dev/null 2>&1
@@ -140,6 +160,19 @@ echo "silent uninstall: $(seconds "$start" "$uninstalled") s"
 [ ! -e "$folder" ] || fail "Program Files\\Quorvel is still there"
 [ ! -e "$shortcut" ] || fail "the shortcut is still there"
 wine reg query "$key" /reg:64 >/dev/null 2>&1 && fail "the uninstall entry is still there"
+
+# The folder page, walked as a user does: a folder that cannot be used sends
+# the user back to it, and Cancel leaves nothing. (With Quorvel installed
+# there is no folder page: the update goes where the copy is.)
+LC_ALL=C QUORVEL_SETUP="Z:$(realpath "$setup")" QUORVEL_SETUP_FOLDER='C:\Crowded' \
+  "$WINE_DIR/wine64" "$tests" --gtest_filter='QuorvelSetupTest.*' </dev/null > "$snapshots/setup.log" 2>&1 \
+  || { cat "$snapshots/setup.log"; fail "the folder page did not send the user back"; }
+grep -q '^\[       OK \] QuorvelSetupTest' "$snapshots/setup.log" || { cat "$snapshots/setup.log"; fail "the folder page was not tried"; }
+[ -z "$(ls "$crowded/Quorvel" | grep -v notes.txt)" ] || fail "the cancelled install wrote into C:\\Crowded\\Quorvel"
+code=$(status "$(realpath "$setup")" /S '/D=C:\Crowded')
+[ "$code" = 6 ] || fail "a silent install into C:\\Crowded gave exit code $code, not 6"
+[ -z "$(ls "$crowded/Quorvel" | grep -v notes.txt)" ] || fail "the refused install wrote into C:\\Crowded\\Quorvel"
+echo "the folder page: C:\\Crowded, unusable, sends the user back to choose another; silent, exit code 6"
 
 # Into the other program's folder: Quorvel goes into a folder of its own.
 code=$(status "$(realpath "$setup")" /S '/D=C:\Tools')

@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib.sh
 
-install_packages cmake ninja-build clang libclang-rt-14-dev
+install_packages cmake ninja-build clang libclang-rt-dev
 seconds="${1:-60}"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz

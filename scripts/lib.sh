@@ -3,11 +3,13 @@
 # helper that installs only what is missing.
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation
-  dpkg-dev)
+  dpkg-dev qt6-wayland)
 TEST_PACKAGES=(libgtest-dev libgmock-dev locales
   xvfb xauth xdotool xclip x11-utils python3-pyatspi at-spi2-core dbus dbus-bin fonts-dejavu-core
-  fonts-noto-core)
-CI_PACKAGES=(clang clang-format libclang-rt-14-dev openssl)
+  fonts-noto-core openbox)
+# libclang-rt-dev: the sanitizer and fuzzer runtimes of the release's default
+# clang, whichever version that is (14 on Debian 12, 19 on Debian 13).
+CI_PACKAGES=(clang clang-format libclang-rt-dev openssl)
 PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream gzip devscripts)
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest fonts-wine xvfb xauth)
 WINDOWS_PACKAGE_PACKAGES=(nsis zip osslsigncode)

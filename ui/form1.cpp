@@ -46,4 +46,9 @@ void Form1::Contact_Click() {
   });
 }
 
+void Form1::Form_Unload() {
+  if (about_ && about_->window())
+    about_->Show();
+}
+
 }  // namespace quorvel::ui

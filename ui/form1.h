@@ -6,6 +6,7 @@
 //   cCalculate_Click ──> CalcHyperfocal (calc/) ──caption──> iHyper
 //   cBye_Click ────────> Desktop::EndProgram (app/)
 //   Contact_Click ─────> frmAbout (created on first use, then kept)
+//   Form_Unload ───────> frmAbout, shown again if its window is open
 //
 // Calculate and About run under the guard (handler_guard.h): a CalcError is
 // reported and the handler abandoned; the program goes on. Exit raises none.
@@ -45,6 +46,11 @@ class Form1 {
   // About: creates the one About object on first use, on the system's
   // registry, launcher and file system, and shows its window.
   void Contact_Click();
+  // The window is closing (its close box, not Exit). The program runs on
+  // while About is open, so About is shown again, restored and in front:
+  // minimised, and kept off the task bar, it would leave a running program
+  // with nothing on screen.
+  void Form_Unload();
 
   // The About object; nullptr until About is first chosen.
   frmAbout* about() const { return about_.get(); }

@@ -48,9 +48,10 @@ class AboutView {
   // Unloads the window: it closes and its controls are gone.
   virtual ~AboutView() = default;
   virtual void SetText(AboutText which, std::string_view text) = 0;
-  // Shows the window modeless, at the front and active. It is not tied to
-  // the main window: on Win32 a hidden window owns it, which keeps it off
-  // the task bar.
+  // Shows the window modeless, at the front and active, restored if it was
+  // minimised (a window manager may give it a minimise button all the same).
+  // It is not tied to the main window: on Win32 a hidden window owns it,
+  // which keeps it off the task bar.
   virtual void Show() = 0;
 };
 

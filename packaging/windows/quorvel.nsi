@@ -10,7 +10,14 @@
 ; both say so and offer to retry; silent, they stop and change nothing. Exit
 ; codes: 0 done, 1 cancelled, 2 aborted, 3 Quorvel is running, 4 a file could
 ; not be removed, 5 a file could not be written, 6 the folder and the
-; Quorvel folder inside it both hold other files.
+; Quorvel folder inside it both hold other files, 7 /D names another folder
+; than the one where Quorvel is installed.
+;
+; On the folder page a folder it cannot use sends the user back to choose
+; another. /D over an installed copy is refused rather than honoured: moving
+; the copy would remove it first, and a new folder that then turned out
+; unusable would leave the machine without Quorvel; uninstalling, then
+; installing with /D, does the same in two steps that each say how they went.
 ;
 ; makensis is given, with /D: VERSION (the project's), PROGRAM (quorvel.exe),
 ; LICENSE (the licence as a text file), ICON (the program's .ico) and OUTFILE;
@@ -33,6 +40,7 @@ RequestExecutionLevel admin
 !define EXIT_NOT_REMOVED 4
 !define EXIT_NOT_WRITTEN 5
 !define EXIT_FOLDER_IN_USE 6
+!define EXIT_INSTALLED_ELSEWHERE 7
 
 !ifdef SIGN
   !uninstfinalize '"${SIGN}" "%1"'
@@ -65,6 +73,7 @@ Var Updating
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${LICENSE}"
 !define MUI_PAGE_CUSTOMFUNCTION_PRE SkipFolderOnUpdate
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE CheckChosenFolder
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -80,6 +89,17 @@ Function .onInit
   ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
   ${If} $0 != ""
   ${AndIf} ${FileExists} "$0\quorvel.exe"
+    ; A /D has put its folder in $INSTDIR in place of the default (NSIS keeps
+    ; it out of $CMDLINE). It may name the installed copy's folder, or the one
+    ; that held other files and got a Quorvel folder inside it.
+    ${If} $INSTDIR != "$PROGRAMFILES64\${NAME}"
+    ${AndIf} $INSTDIR != $0
+    ${AndIf} "$INSTDIR\${NAME}" != $0
+      MessageBox MB_OK|MB_ICONSTOP \
+        "Quorvel is installed in $0. To install it into $INSTDIR, uninstall it first." /SD IDOK
+      SetErrorLevel ${EXIT_INSTALLED_ELSEWHERE}
+      Quit
+    ${EndIf}
     StrCpy $INSTDIR $0
     StrCpy $Updating 1
   ${EndIf}
@@ -93,6 +113,23 @@ FunctionEnd
 Function SkipFolderOnUpdate
   ${If} $Updating == 1
     Abort
+  ${EndIf}
+FunctionEnd
+
+; The folder page: a folder that holds other files and whose Quorvel folder
+; does too cannot be used; the user is told so, naming the folder typed, and
+; stays on the page to choose another.
+Function CheckChosenFolder
+  StrCpy $R8 $INSTDIR
+  Call FolderIsEmpty
+  ${If} $R9 == 0
+    StrCpy $R8 "$INSTDIR\${NAME}"
+    Call FolderIsEmpty
+    ${If} $R9 == 0
+      MessageBox MB_OK|MB_ICONEXCLAMATION \
+        "$INSTDIR holds other files, and so does the ${NAME} folder in it. Choose another folder for Quorvel."
+      Abort
+    ${EndIf}
   ${EndIf}
 FunctionEnd
 
@@ -144,19 +181,21 @@ FunctionEnd
 
 Section "Quorvel"
   ; A folder that holds other files gets a Quorvel folder of its own.
+  ; Silent, the folder page's check is here: a /D that cannot be used stops
+  ; the installer.
   ${If} $Updating != 1
     StrCpy $R8 $INSTDIR
     Call FolderIsEmpty
     ${If} $R9 == 0
-      StrCpy $INSTDIR "$INSTDIR\${NAME}"
-      StrCpy $R8 $INSTDIR
+      StrCpy $R8 "$INSTDIR\${NAME}"
       Call FolderIsEmpty
       ${If} $R9 == 0
         MessageBox MB_OK|MB_ICONSTOP \
-          "$INSTDIR holds other files. Choose an empty folder for Quorvel." /SD IDOK
+          "$INSTDIR holds other files, and so does the ${NAME} folder in it. Choose another folder for Quorvel." /SD IDOK
         SetErrorLevel ${EXIT_FOLDER_IN_USE}
         Quit
       ${EndIf}
+      StrCpy $INSTDIR "$INSTDIR\${NAME}"
     ${EndIf}
   ${EndIf}
   Call CheckNotRunning

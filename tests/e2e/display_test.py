@@ -1,61 +1,101 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
-"""Starts the real program with displays it cannot reach.
+"""Starts the real program where Qt cannot start it, for each cause.
 
 Each start must end at once with exit code 1 and the program's own message
-on standard error, never with an abort; the message's advice, a virtual
-display, must work as printed:
+on standard error, naming the cause: no display set, none answering at the
+address given, one that refuses this user (X authorisation), a platform
+plugin Qt does not have, or any other fatal error of Qt's, told as Qt gave
+it; never an abort. The advice must work as printed:
 
-    python3 display_test.py build/dev/quorvel
+    python3 display_test.py build/dev/quorvel /usr/lib/x86_64-linux-gnu/qt6/plugins
+
+The second argument is Qt's plugin folder.
 """
 import os
 import shlex
+import shutil
 import subprocess
 import sys
+import tempfile
 
-CASES = [
-    ({}, "needs a graphical display"),
-    ({"DISPLAY": ":999"}, "cannot open its window"),
-    ({"DISPLAY": "garbage!!"}, "cannot open its window"),
-    ({"WAYLAND_DISPLAY": "wayland-quorvel-test"}, "cannot open its window"),
-    ({"QT_QPA_PLATFORM": "bogus"}, "cannot open its window"),
-]
+UNREACHABLE = "because no display answers at the address it was given"
+SUDO = "" if os.geteuid() == 0 else "sudo "
 
 
 def main():
-    if len(sys.argv) != 2:
-        print("usage: display_test.py PATH-TO-QUORVEL", file=sys.stderr)
+    if len(sys.argv) != 3:
+        print("usage: display_test.py PATH-TO-QUORVEL QT-PLUGIN-FOLDER", file=sys.stderr)
         return 2
-    failures = 0
-    for variables, expected in CASES:
-        env = {k: v for k, v in os.environ.items()
-               if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-        env.update(variables, XDG_RUNTIME_DIR=os.environ.get("XDG_RUNTIME_DIR", "/tmp"))
-        result = subprocess.run([sys.argv[1]], env=env, capture_output=True, text=True, timeout=30)
-        ok = (result.returncode == 1 and expected in result.stderr
-              and advice_works(result.stderr, env, run_it=not variables))
-        print(f"{'ok' if ok else 'FAILED'}: {variables or 'no display'} -> exit {result.returncode}")
-        if not ok:
-            print(result.stderr, file=sys.stderr)
-            failures += 1
+    program = sys.argv[1]
+    with tempfile.TemporaryDirectory() as scratch:
+        cases = [
+            ("no display", [program], {}, "needs a graphical display, but none is set"),
+            ("no X server", [program], {"DISPLAY": ":999"}, UNREACHABLE),
+            ("a bad address", [program], {"DISPLAY": "garbage!!"}, UNREACHABLE),
+            ("no Wayland compositor", [program], {"WAYLAND_DISPLAY": "wayland-quorvel-test"},
+             UNREACHABLE),
+            ("X refuses this user",
+             ["xvfb-run", "-a", "-s", "-nolisten tcp", "env", "XAUTHORITY=/nonexistent", program],
+             {}, "refused it: this user may not use that display"),
+            ("no such plugin", [program], {"QT_QPA_PLATFORM": "bogus"},
+             'because Qt has no platform plugin named "bogus"'),
+            ("no Wayland plugin", [without_wayland_plugin(program, scratch)],
+             {"QT_QPA_PLATFORM": "wayland"},
+             'the Qt platform plugin "wayland" is not installed'),
+            ("another fatal error", [program], {"QT_QPA_PLATFORM": "minimalegl"},
+             "because Qt stopped it with this error: "),
+        ]
+        failures = 0
+        for name, command, variables, expected in cases:
+            env = {k: v for k, v in os.environ.items()
+                   if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XAUTHORITY")}
+            env.update(variables, XDG_RUNTIME_DIR=os.environ.get("XDG_RUNTIME_DIR", "/tmp"))
+            result = subprocess.run(command, env=env, capture_output=True, text=True, timeout=60)
+            message = result.stderr
+            ok = result.returncode == 1 and expected in message and advice_works(name, message, env)
+            others = [cause for _, _, _, cause in cases if cause != expected and cause in message]
+            ok = ok and not others
+            print(f"{'ok' if ok else 'FAILED'}: {name} -> exit {result.returncode}")
+            if not ok:
+                print(message, file=sys.stderr)
+                failures += 1
     return 1 if failures else 0
 
 
-def advice_works(message, env, run_it):
-    """The advice names the program as it was started and installs Xvfb as
-    this user can; its xvfb-run command, run as printed (`run_it`), starts
-    the program."""
-    install = ("" if os.geteuid() == 0 else "sudo ") + "apt-get install xvfb"
-    run = f"xvfb-run {sys.argv[1]}"
+def without_wayland_plugin(program, folder):
+    """A copy of the program that finds only the X11 plugin: its qt.conf
+    points Qt at a plugin folder without the Wayland one."""
+    platforms = os.path.join(folder, "plugins", "platforms")
+    os.makedirs(platforms)
+    os.symlink(os.path.join(sys.argv[2], "platforms", "libqxcb.so"),
+               os.path.join(platforms, "libqxcb.so"))
+    copy = os.path.join(folder, "quorvel")
+    shutil.copy(program, copy)
+    with open(os.path.join(folder, "qt.conf"), "w") as conf:
+        conf.write(f"[Paths]\nPlugins = {folder}/plugins\n")
+    return copy
+
+
+def advice_works(name, message, env):
+    """Where the message gives commands, they name the program as it was
+    started and install as this user can; the virtual display's xvfb-run,
+    run as printed, starts the program."""
     lines = [line.strip() for line in message.splitlines()]
+    if name == "no Wayland plugin":
+        return f"{SUDO}apt-get install qt6-wayland" in lines
+    if name not in ("no display", "no X server", "a bad address", "no Wayland compositor"):
+        return True
+    install = f"{SUDO}apt-get install xvfb"
+    run = f"xvfb-run {sys.argv[1]}"
     if install not in lines or run not in lines:
         print(f"no {install!r} and {run!r} in the message", file=sys.stderr)
         return False
-    if not run_it:
+    if name != "no display":
         return True
     # Still running when the time is up: it got past the display and shows its window.
-    started = subprocess.run(["timeout", "5", *shlex.split(run)], env=env,
-                             capture_output=True, text=True, timeout=30)
+    started = subprocess.run(["timeout", "10", *shlex.split(run)], env=env,
+                             capture_output=True, text=True, timeout=60)
     if started.returncode != 124:
         print(f"{run!r} ended with {started.returncode}: {started.stderr}", file=sys.stderr)
         return False

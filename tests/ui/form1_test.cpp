@@ -107,5 +107,18 @@ TEST_F(Form1HandlersTest, AboutMakesOneObjectAndLoadsItsWindowOnce) {
   EXPECT_EQ(windows_.last->shows, 2) << "but brought to the front again";
 }
 
+TEST_F(Form1HandlersTest, ClosingTheWindowShowsAnOpenAboutAgainAndLoadsNone) {
+  form_.Form_Unload();
+  EXPECT_EQ(windows_.loads, 0) << "no About before, none after";
+  form_.Contact_Click();
+  form_.Form_Unload();
+  ASSERT_NE(windows_.last, nullptr);
+  EXPECT_EQ(windows_.last->shows, 2);
+  EXPECT_EQ(windows_.loads, 1);
+  form_.about()->Unload();
+  form_.Form_Unload();
+  EXPECT_EQ(windows_.loads, 1) << "an unloaded About stays unloaded";
+}
+
 }  // namespace
 }  // namespace quorvel::ui

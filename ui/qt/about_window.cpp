@@ -99,6 +99,8 @@ void AboutWindow::SetText(AboutText which, std::string_view text) {
 }
 
 void AboutWindow::Show() {
+  // Restored first: shown or raised, a minimised window stays minimised.
+  dialog_->setWindowState(dialog_->windowState() & ~Qt::WindowMinimized);
   dialog_->show();
   dialog_->raise();
   dialog_->activateWindow();

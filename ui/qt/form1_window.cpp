@@ -73,6 +73,11 @@ bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
+void Form1Window::closeEvent(QCloseEvent* event) {
+  handlers_.Form_Unload();
+  QMainWindow::closeEvent(event);
+}
+
 Form1Window::~Form1Window() = default;
 
 QLineEdit* Form1Window::box(Box which) const {

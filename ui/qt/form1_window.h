@@ -34,6 +34,7 @@ class Form1Window final : public QMainWindow, public Form1View {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   QLineEdit* box(Box which) const;

@@ -4,8 +4,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <limits>
 #include <vector>
 
@@ -13,6 +16,27 @@
 
 namespace quorvel::ui::qt {
 namespace {
+
+// A picture box: a picture in a sunken frame. It takes the focus with Tab,
+// and shows it as the style shows a focused button, with its focus
+// rectangle, drawn just inside the frame.
+class PictureBox final : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+      return;
+    QPainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = contentsRect();
+    focus.backgroundColor = palette().color(backgroundRole());
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+  }
+};
 
 QColor ToQColor(Rgb colour) {
   return QColor(colour.red, colour.green, colour.blue);
@@ -60,7 +84,7 @@ QWidget* CreateWidget(const ControlRow& row, QWidget* parent, const QPixmap& pic
     case ControlKind::Frame:
       return new QGroupBox(caption, parent);
     case ControlKind::Picture: {
-      auto* box = new QLabel(parent);
+      auto* box = new PictureBox(parent);
       box->setPixmap(picture);
       box->setAlignment(Qt::AlignCenter);
       box->setFrameStyle(QFrame::Panel | QFrame::Sunken);

@@ -22,9 +22,9 @@ bool NamesQtOption(int argc, char** argv, const char* name) {
 const char* PreferredPlatform(int argc, char** argv) {
   if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || NamesQtOption(argc, argv, "platform"))
     return nullptr;
-  if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY"))
-    return "xcb";
-  return nullptr;
+  if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    return nullptr;
+  return qEnvironmentVariableIsEmpty("DISPLAY") ? "wayland" : "xcb";
 }
 
 }  // namespace quorvel::ui::qt

@@ -11,8 +11,9 @@ bool NamesQtOption(int argc, char** argv, const char* name);
 // In a Wayland session that also runs X11 (XWayland) it is "xcb": only there
 // does the About window keep its fixed place, stay out of the task bar and
 // show no minimize or maximize button, none of which a Wayland window can ask
-// for. A platform the user names (QT_QPA_PLATFORM, -platform) is kept. Asked
-// before QApplication takes its options out of argv.
+// for. A Wayland session without X11 gets "wayland", which Qt would not try
+// first. A platform the user names (QT_QPA_PLATFORM, -platform) is kept.
+// Asked before QApplication takes its options out of argv.
 const char* PreferredPlatform(int argc, char** argv);
 
 }  // namespace quorvel::ui::qt

@@ -50,7 +50,9 @@ void AboutWindow::SetText(AboutText which, std::string_view text) {
 }
 
 void AboutWindow::Show() {
-  ShowWindow(hwnd(), SW_SHOW);
+  // Restored first: shown or brought to the front, a minimised window stays
+  // minimised.
+  ShowWindow(hwnd(), IsIconic(hwnd()) ? SW_RESTORE : SW_SHOW);
   SetForegroundWindow(hwnd());
   SetActiveWindow(hwnd());
 }

@@ -67,6 +67,37 @@ const wchar_t* FaceAt(UINT dpi) {
   return scalable || dpi > 120 ? L"Microsoft Sans Serif" : L"MS Sans Serif";
 }
 
+// The STATIC class's procedure, under the picture box's own.
+WNDPROC staticProcedure = nullptr;
+
+// The picture box takes the focus with Tab, which a STATIC control never
+// shows: while it has the focus, and the keyboard cues are on (a key was
+// used in the window), it draws the focus rectangle over what the control
+// drew, just inside its border.
+LRESULT CALLBACK PictureProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(window, &paint);
+      CallWindowProcW(staticProcedure, window, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+      if (GetFocus() == window &&
+          (SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0) {
+        RECT client;
+        GetClientRect(window, &client);
+        DrawFocusRect(dc, &client);
+      }
+      EndPaint(window, &paint);
+      return 0;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE:
+      InvalidateRect(window, nullptr, TRUE);
+      break;
+  }
+  return CallWindowProcW(staticProcedure, window, message, wParam, lParam);
+}
+
 struct Kind {
   const wchar_t* className;
   DWORD style;
@@ -112,6 +143,10 @@ Controls::Controls(HWND parent, std::span<const ControlRow> table, UINT dpi)
                                    instance, nullptr);
     if (row.kind == ControlKind::TextBox)
       SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
+    if (row.kind == ControlKind::Picture) {
+      staticProcedure = reinterpret_cast<WNDPROC>(
+          SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PictureProcedure)));
+    }
     windows_[index] = control;
   }
   // Each new control went beneath those before it; a caption that overlaps a

@@ -11,7 +11,8 @@
 //            after it, placed by the frame's position (a group box holds no
 //            children, draws only its border and caption, and lets clicks
 //            through)
-//   Picture  STATIC SS_ICON, sunken, the application icon at the DPI's size
+//   Picture  STATIC SS_ICON, sunken, the application icon at the DPI's size,
+//            with a procedure of its own over it that shows the focus
 //   Line     painted by the window (PaintLines), not a control
 //
 // Each control's id is ControlId(row) (ids.h). They are created in the

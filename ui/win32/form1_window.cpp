@@ -130,6 +130,9 @@ LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       Command(LOWORD(wParam));
       return 0;
+    case WM_CLOSE:
+      handlers_.Form_Unload();
+      break;
     case WM_DESTROY:
       SetIcons(0);
       break;

@@ -14,11 +14,24 @@
 
 namespace quorvel::ui::win32 {
 
+// What a form's controls use as long as they exist: their fonts and icon
+// (kept by Controls) and the names screen readers are given for them.
+class FormParts {
+ protected:
+  std::unique_ptr<Controls> controls_;
+  AccessibleNames names_;
+};
+
 // A top-level window of controls built from a control table, as both of the
 // program's windows are. It keeps its focused control across activations as
 // a dialog does, colours its captions, paints its lines, gives screen readers
 // the names its captions give, and lays itself out again when its DPI changes.
-class FormWindow : public Window {
+//
+// Its parts are a base before Window: bases are destroyed in the reverse
+// order of their construction, so the window, and its controls with it, is
+// gone before their fonts, their icon and their names are, and before the
+// names' end of COM, which may handle messages, can reach a window of it.
+class FormWindow : private FormParts, public Window {
  protected:
   // Builds the controls of `table` at the window's DPI, each caption naming
   // the control its row names; the focus is to start on the control named
@@ -36,9 +49,7 @@ class FormWindow : public Window {
   virtual void DpiChanged(UINT) {}
 
  private:
-  std::unique_ptr<Controls> controls_;
   HWND focus_ = nullptr;
-  AccessibleNames names_;
 };
 
 }  // namespace quorvel::ui::win32

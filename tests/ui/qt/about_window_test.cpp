@@ -11,12 +11,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
 
 #include "tests/ui/qt/form1_fixture.h"
 #include "ui/about_table.h"
 #include "ui/qt/form1_window.h"
+#include "ui/qt/program.h"
 
 namespace quorvel::ui::qt {
 namespace {
@@ -83,6 +86,48 @@ TEST_F(AboutTest, WindowAndControlsFollowTheTable) {
   EXPECT_EQ(QApplication::focusWidget(), AboutControl("picIcon"));
 }
 
+// The icon takes the focus with Tab, and shows it: the style's focus
+// rectangle just inside its frame, in the classic style and in one that
+// shows it only to the keyboard (and tints what it holds). The frame stays.
+TEST_F(AboutTest, TheIconShowsTheFocusWhenItHasIt) {
+  for (const char* styleName : {"Windows", "Fusion"}) {
+    ChooseAbout();
+    auto* icon = AboutControl<QLabel>("picIcon");
+    std::unique_ptr<QStyle> style(QStyleFactory::create(styleName));
+    ASSERT_NE(style, nullptr) << styleName;
+    icon->setStyle(style.get());
+    ASSERT_EQ(QApplication::focusWidget(), AboutControl("cmdOK"));
+    const QImage unfocused = icon->grab().toImage();
+    QTest::keyClick(AboutControl("cmdOK"), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), icon) << styleName;
+    const QImage focused = icon->grab().toImage();
+    ASSERT_EQ(focused.size(), unfocused.size());
+
+    const QRect ring = icon->contentsRect();
+    int changedOnRing = 0;
+    int changedOutside = 0;
+    for (int y = 0; y < focused.height(); ++y) {
+      for (int x = 0; x < focused.width(); ++x) {
+        if (focused.pixel(x, y) == unfocused.pixel(x, y))
+          continue;
+        if (!ring.contains(x, y))
+          ++changedOutside;
+        else if (!ring.adjusted(2, 2, -2, -2).contains(x, y))
+          ++changedOnRing;
+      }
+    }
+    EXPECT_GE(changedOnRing, ring.width()) << styleName << ": no focus rectangle";
+    EXPECT_EQ(changedOutside, 0) << styleName << ": the frame changed";
+
+    QTest::keyClick(icon, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), AboutControl("cmdOK")) << styleName;
+    EXPECT_EQ(icon->grab().toImage(), unfocused) << styleName << ": the rectangle stays";
+    icon->setStyle(nullptr);
+    QTest::mouseClick(AboutControl("cmdOK"), Qt::LeftButton);
+    Settle();
+  }
+}
+
 TEST_F(AboutTest, ScreenReadersWalkItInReadingOrderAndHearTheTitleAndVersion) {
   ChooseAbout();
   QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(AboutDialog());
@@ -119,6 +164,31 @@ TEST_F(AboutTest, ChoosingAboutAgainLeavesOneWindow) {
   EXPECT_EQ(first, second);
   EXPECT_EQ(AboutDialog(), window);
   EXPECT_EQ(OpenAboutWindows(), 1);
+}
+
+// A window manager that ignores the hints gives About a minimise button; the
+// About command, and closing the main window, bring a minimised About back.
+TEST_F(AboutTest, AMinimisedAboutIsRestoredRaisedAndActivated) {
+  const struct {
+    const char* how;
+    void (*bringBack)(Form1Window&);
+  } ways[] = {
+      {"About again", [](Form1Window& form) { form.findChild<QAction*>("Contact")->trigger(); }},
+      {"the main window closed", [](Form1Window& form) { form.close(); }},
+  };
+  for (const auto& way : ways) {
+    ChooseAbout();
+    QDialog* window = AboutDialog();
+    form_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    window->setWindowState(Qt::WindowMinimized);
+    ASSERT_TRUE(window->isMinimized());
+    way.bringBack(*form_);
+    EXPECT_FALSE(window->isMinimized()) << way.how;
+    EXPECT_TRUE(window->isVisible()) << way.how;
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window)) << way.how;
+    EXPECT_EQ(OpenAboutWindows(), 1) << way.how;
+  }
 }
 
 TEST_F(AboutTest, OkEnterEscapeAndCloseBoxUnloadAndAboutReloads) {
@@ -189,6 +259,27 @@ TEST_F(AboutTest, ProgramEndsWhenTheLastWindowCloses) {
   EXPECT_EQ(QApplication::exec(), 0) << "the program did not end";
   EXPECT_EQ(closedWithAboutOpen, 0) << "closing the main window alone must not end it";
   EXPECT_EQ(lastClosed.count(), 1);
+}
+
+// The whole run: About opened, then Exit. The program ends, and no window
+// is left behind, About's included, though Exit ends the event loop that
+// would have deleted it.
+TEST(ProgramTest, ExitWithAboutOpenLeavesNoWindowBehind) {
+  QTimer::singleShot(0, qApp, [] {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (window->objectName() == QLatin1String("Form1")) {
+        window->findChild<QAction*>("Contact")->trigger();
+        window->findChild<QPushButton*>("cBye")->click();
+      }
+    }
+  });
+  QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(2); });
+  EXPECT_EQ(RunProgram(), 0);
+  QStringList left;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    left << window->objectName();
+  EXPECT_FALSE(left.contains("frmAbout")) << left.join(", ").toStdString();
+  EXPECT_FALSE(left.contains("Form1")) << left.join(", ").toStdString();
 }
 
 TEST_F(AboutTest, CarriesTheRegistryReaderAndTheToolLauncher) {

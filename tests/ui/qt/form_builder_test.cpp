@@ -8,14 +8,21 @@
 #include <QImage>
 #include <QProxyStyle>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QWidget>
+#include <cstring>
 #include <vector>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include "ui/about_table.h"
 #include "ui/form1_table.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/classic_look.h"
 #include "ui/qt/platform.h"
+#include "ui/qt/start_failure.h"
 
 namespace quorvel::ui::qt {
 namespace {
@@ -135,7 +142,7 @@ TEST(AppIconTest, IsDrawnFromARenderingLargeEnoughForTheScreensScale) {
   }
 }
 
-TEST(PlatformTest, AWaylandSessionWithX11GoesThroughX11UnlessTheUserChose) {
+TEST(PlatformTest, AWaylandSessionGoesThroughX11WhereItHasItUnlessTheUserChose) {
   const struct {
     const char* wayland;
     const char* display;
@@ -144,7 +151,8 @@ TEST(PlatformTest, AWaylandSessionWithX11GoesThroughX11UnlessTheUserChose) {
     const char* expected;
   } cases[] = {
       {"wayland-0", ":0", nullptr, {"quorvel"}, "xcb"},
-      {"wayland-0", nullptr, nullptr, {"quorvel"}, nullptr},
+      {"wayland-0", nullptr, nullptr, {"quorvel"}, "wayland"},
+      {"wayland-0", nullptr, "offscreen", {"quorvel"}, nullptr},
       {nullptr, ":0", nullptr, {"quorvel"}, nullptr},
       {"wayland-0", ":0", "wayland", {"quorvel"}, nullptr},
       {"wayland-0", ":0", nullptr, {"quorvel", "-platform", "wayland"}, nullptr},
@@ -163,6 +171,57 @@ TEST(PlatformTest, AWaylandSessionWithX11GoesThroughX11UnlessTheUserChose) {
         << (c.wayland ? c.wayland : "-") << " " << (c.display ? c.display : "-") << " "
         << (c.platform ? c.platform : "-") << " " << c.arguments.back();
   }
+}
+
+// What Qt said before its fatal error, and the display, tell the cause.
+TEST(StartFailureTest, TheCauseComesFromQtsWarningsAndTheDisplay) {
+  QTemporaryDir runtime;
+  ASSERT_TRUE(runtime.isValid());
+  // A Unix socket that answers, as a compositor's does.
+  int compositor = socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  QByteArray path = runtime.filePath("wayland-answers").toUtf8();
+  std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+  ASSERT_EQ(bind(compositor, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+  ASSERT_EQ(listen(compositor, 4), 0);
+  ScopedVariable runtimeDir("XDG_RUNTIME_DIR", runtime.path().toUtf8().constData());
+  ScopedVariable display("DISPLAY", ":999");
+  const std::string notFound = "Could not find the Qt platform plugin \"bogus\" in \"\"";
+  auto notLoaded = [](const char* name) {
+    return std::string("Could not load the Qt platform plugin \"") + name +
+           "\" in \"\" even though it was found.";
+  };
+  const struct {
+    const char* wayland;
+    std::vector<std::string> warnings;
+    StartFailureKind kind;
+    const char* platform;
+  } cases[] = {
+      {nullptr, {notFound}, StartFailureKind::PluginMissing, "bogus"},
+      {nullptr,
+       {"could not connect to display :999", notLoaded("xcb")},
+       StartFailureKind::DisplayUnreachable,
+       "xcb"},
+      {"wayland-silent", {notLoaded("wayland")}, StartFailureKind::DisplayUnreachable, "wayland"},
+      {"wayland-answers", {notLoaded("wayland")}, StartFailureKind::Other, ""},
+      {nullptr, {notLoaded("eglfs")}, StartFailureKind::Other, ""},
+      {nullptr, {}, StartFailureKind::Other, ""},
+  };
+  for (const auto& c : cases) {
+    ScopedVariable wayland("WAYLAND_DISPLAY", c.wayland);
+    StartFailure failure = DiagnoseStartFailure(c.warnings);
+    std::string said = c.warnings.empty() ? "nothing" : c.warnings.back();
+    EXPECT_EQ(failure.kind, c.kind) << said;
+    EXPECT_EQ(failure.platform, c.platform) << said;
+  }
+  EXPECT_NE(StartFailureMessage({StartFailureKind::PluginMissing, "wayland"}, "", "quorvel")
+                .find("apt-get install qt6-wayland"),
+            std::string::npos);
+  EXPECT_NE(StartFailureMessage({}, "Could not initialize egl display", "quorvel")
+                .find("with this error: Could not initialize egl display"),
+            std::string::npos);
+  close(compositor);
 }
 
 }  // namespace

@@ -522,6 +522,128 @@ TEST_P(QuorvelTest, ClosingTheMainWindowLeavesAboutUntilItCloses) {
   EXPECT_TRUE(Ended()) << "closing the last window did not end the program";
 }
 
+// A minimised About, which another program or a window manager under Wine
+// may make of it, comes back in front: with the About command, and when the
+// main window closes and leaves the program running for it.
+TEST_P(QuorvelTest, AMinimisedAboutComesBack) {
+  if (GetParam() != 96)
+    GTEST_SKIP() << "does not depend on the DPI";
+  HWND about = OpenAbout();
+  ASSERT_NE(about, nullptr);
+  ShowWindow(about, SW_MINIMIZE);
+  ASSERT_TRUE(WaitFor([&] { return IsIconic(about); }));
+  EXPECT_EQ(OpenAbout(), about) << "About again loads none";
+  EXPECT_TRUE(WaitFor([&] { return !IsIconic(about) && GetForegroundWindow() == about; }))
+      << "About again left About minimised";
+
+  ShowWindow(about, SW_MINIMIZE);
+  ASSERT_TRUE(WaitFor([&] { return IsIconic(about); }));
+  PostMessageW(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(main_); }));
+  EXPECT_TRUE(WaitFor([&] { return !IsIconic(about) && GetForegroundWindow() == about; }))
+      << "closing the main window left About minimised";
+  EXPECT_FALSE(Ended(200)) << "the program runs on while About is open";
+  PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(Ended());
+}
+
+// The installer's folder page, when QUORVEL_SETUP names the installer
+// (scripts/check-windows-package.sh): a folder it cannot use, the one
+// QUORVEL_SETUP_FOLDER names, sends the user back to choose another, with a
+// message naming the folder typed.
+TEST(QuorvelSetupTest, AFolderItCannotUseSendsTheUserBackToChooseAnother) {
+  std::wstring setup = Variable(L"QUORVEL_SETUP", L"");
+  std::wstring folder = Variable(L"QUORVEL_SETUP_FOLDER", L"");
+  if (setup.empty() || folder.empty())
+    GTEST_SKIP() << "QUORVEL_SETUP and QUORVEL_SETUP_FOLDER name no installer and folder";
+  SHELLEXECUTEINFOW shell{};
+  shell.cbSize = sizeof(shell);
+  shell.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+  shell.lpFile = setup.c_str();
+  shell.nShow = SW_SHOWNORMAL;
+  ASSERT_TRUE(ShellExecuteExW(&shell) && shell.hProcess) << "cannot start the installer";
+  DWORD process = GetProcessId(shell.hProcess);
+  // The installer's windows: its own, and a message box over it.
+  auto windowsOf = [process] {
+    std::vector<HWND> found;
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(window, &owner);
+      if (owner == process && IsWindowVisible(window))
+        found.push_back(window);
+    }
+    return found;
+  };
+  auto folderBox = [](HWND installer) -> HWND {
+    HWND box = nullptr;
+    EnumChildWindows(
+        installer,
+        [](HWND child, LPARAM param) -> BOOL {
+          if (GetDlgCtrlID(child) == 1019 && IsWindowVisible(child))
+            *reinterpret_cast<HWND*>(param) = child;
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&box));
+    return box;
+  };
+  HWND installer = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    auto found = windowsOf();
+    installer = found.empty() ? nullptr : found.front();
+    return installer != nullptr;
+  })) << "no installer window";
+  // Next (and I Agree, the licence page's Next) to the folder page.
+  HWND box = nullptr;
+  for (int page = 0; page < 3 && !(box = folderBox(installer)); ++page) {
+    PostMessageW(GetDlgItem(installer, 1), BM_CLICK, 0, 0);
+    WaitFor([&] { return folderBox(installer) != nullptr; }, std::chrono::seconds(3));
+  }
+  ASSERT_NE(box = folderBox(installer), nullptr) << "no folder page";
+  SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()));
+  PostMessageW(GetDlgItem(installer, 1), BM_CLICK, 0, 0);
+
+  HWND message = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    for (HWND window : windowsOf()) {
+      if (window != installer)
+        message = window;
+    }
+    return message != nullptr;
+  })) << "no message about the folder";
+  std::wstring said;
+  EnumChildWindows(
+      message,
+      [](HWND child, LPARAM param) -> BOOL {
+        *reinterpret_cast<std::wstring*>(param) += Text(child) + L"\n";
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&said));
+  EXPECT_NE(said.find(folder + L" holds other files"), std::wstring::npos)
+      << std::string(said.begin(), said.end());
+  PostMessageW(GetDlgItem(message, IDOK), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(message); }));
+  EXPECT_TRUE(WaitFor([&] { return folderBox(installer) != nullptr; }))
+      << "the installer left the folder page";
+  EXPECT_EQ(WaitForSingleObject(shell.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT))
+      << "the installer ended";
+  EXPECT_EQ(Text(folderBox(installer)), folder) << "the folder typed is kept";
+
+  // Cancel, and yes to quitting.
+  PostMessageW(GetDlgItem(installer, IDCANCEL), BM_CLICK, 0, 0);
+  HWND ask = nullptr;
+  if (WaitFor([&] {
+        for (HWND window : windowsOf()) {
+          if (window != installer)
+            ask = window;
+        }
+        return ask != nullptr;
+      })) {
+    PostMessageW(GetDlgItem(ask, IDYES), BM_CLICK, 0, 0);
+  }
+  EXPECT_EQ(WaitForSingleObject(shell.hProcess, 20000), static_cast<DWORD>(WAIT_OBJECT_0));
+  CloseHandle(shell.hProcess);
+}
+
 TEST(QuorvelProgramTest, CarriesItsIconAndVersion) {
   std::wstring program = Program();
   HMODULE module = LoadLibraryExW(program.c_str(), nullptr,
@@ -558,19 +680,24 @@ TEST(QuorvelProgramTest, CarriesItsIconAndVersion) {
   EXPECT_EQ(std::wstring(product), L"1.0.0");
 }
 
-// The ink of a control's text as the screen shows it: the box around its
-// dark pixels, and their count.
-struct Ink {
+// A control as the screen shows it, border and all: its pixels, 0x00RRGGBB,
+// row by row from the top.
+struct Picture {
   int width = 0;
   int height = 0;
-  long pixels = 0;
+  std::vector<std::uint32_t> pixels;
+
+  std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
 };
 
-Ink InkOf(HWND control) {
+Picture PictureOf(HWND control) {
   RECT rect{};
   GetWindowRect(control, &rect);
-  int width = rect.right - rect.left;
-  int height = rect.bottom - rect.top;
+  Picture picture;
+  picture.width = rect.right - rect.left;
+  picture.height = rect.bottom - rect.top;
+  int width = picture.width;
+  int height = picture.height;
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
   BITMAPINFO info{};
@@ -585,12 +712,35 @@ Ink InkOf(HWND control) {
   HGDIOBJ old = SelectObject(memory, bitmap);
   BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
   GdiFlush();
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  // The colour only: an icon drawn with alpha leaves it in the top byte.
+  picture.pixels.resize(static_cast<std::size_t>(width * height));
+  std::transform(pixels, pixels + width * height, picture.pixels.begin(),
+                 [](std::uint32_t p) { return p & 0xFFFFFFu; });
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return picture;
+}
+
+// The ink of a control's text as the screen shows it: the box around its
+// dark pixels, and their count.
+struct Ink {
+  int width = 0;
+  int height = 0;
+  long pixels = 0;
+};
+
+Ink InkOf(HWND control) {
+  Picture picture = PictureOf(control);
+  int width = picture.width;
+  int height = picture.height;
   Ink ink;
   int left = width, right = -1, top = height, bottom = -1;
-  const auto* pixels = static_cast<const std::uint32_t*>(bits);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      std::uint32_t p = pixels[y * width + x];
+      std::uint32_t p = picture.at(x, y);
       if (((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) >= 3 * 96)
         continue;
       ++ink.pixels;
@@ -602,11 +752,56 @@ Ink InkOf(HWND control) {
   }
   ink.width = right >= left ? right - left + 1 : 0;
   ink.height = bottom >= top ? bottom - top + 1 : 0;
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
   return ink;
+}
+
+// About's icon takes the focus with Tab and shows it on the screen: a focus
+// rectangle just inside its sunken border, gone again when the focus moves on.
+TEST_P(QuorvelTest, AboutsIconShowsTheFocus) {
+  HWND about = OpenAbout();
+  ASSERT_NE(about, nullptr);
+  HWND ok = AboutControl(about, "cmdOK");
+  HWND icon = AboutControl(about, "picIcon");
+  ASSERT_TRUE(WaitFor([&] { return Focus() == ok; }));
+  // The icon drawn, and still: the same picture twice in a row.
+  Picture unfocused;
+  ASSERT_TRUE(WaitFor([&] {
+    Picture before = unfocused;
+    unfocused = PictureOf(icon);
+    return InkOf(icon).pixels > 0 && unfocused.pixels == before.pixels;
+  })) << "the icon is not drawn";
+  PressKey(VK_TAB);
+  ASSERT_TRUE(WaitFor([&] { return Focus() == icon; }));
+
+  // The client area, inside the border, in the control's picture.
+  RECT window, client;
+  GetWindowRect(icon, &window);
+  GetClientRect(icon, &client);
+  MapWindowPoints(icon, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+  OffsetRect(&client, -window.left, -window.top);
+  int onRing = 0, elsewhere = 0;
+  EXPECT_TRUE(WaitFor([&] {
+    Picture focused = PictureOf(icon);
+    onRing = elsewhere = 0;
+    for (int y = 0; y < focused.height; ++y) {
+      for (int x = 0; x < focused.width; ++x) {
+        if (focused.at(x, y) == unfocused.at(x, y))
+          continue;
+        bool inside = x >= client.left && x < client.right && y >= client.top && y < client.bottom;
+        bool ring = inside && (x == client.left || x == client.right - 1 || y == client.top ||
+                               y == client.bottom - 1);
+        ++(ring ? onRing : elsewhere);
+      }
+    }
+    return onRing >= client.right - client.left;
+  })) << "no focus rectangle: "
+      << onRing << " pixels changed on the ring";
+  EXPECT_EQ(elsewhere, 0) << "pixels changed off the ring";
+
+  PressKey(VK_TAB);
+  ASSERT_TRUE(WaitFor([&] { return Focus() == ok; }));
+  EXPECT_TRUE(WaitFor([&] { return PictureOf(icon).pixels == unfocused.pixels; }))
+      << "the focus rectangle stays when the focus moves on";
 }
 
 // The texts keep growing with the DPI beyond 150 %, where the classic bitmap
