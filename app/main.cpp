@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The program's entry on Linux and other systems with Qt (main_win.cpp is the
-// Windows one). Before the window it checks that there is a display, chooses
-// the Qt platform, catches Qt's fatal error for a display it cannot reach
-// and applies the classic look; then it creates the main window, shows it,
-// and runs the event loop.
+// Windows one). Before the window it chooses the language of its texts,
+// checks that there is a display, chooses the Qt platform, catches Qt's fatal error for a display
+// it cannot reach and applies the classic look; then it creates the main window, shows it, and runs
+// the event loop.
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -13,10 +13,14 @@
 
 #include <unistd.h>
 
+#include "app/catalogue.h"
+#include "app/language.h"
+#include "app/translation.h"
 #include "ui/qt/classic_look.h"
 #include "ui/qt/form1_window.h"
 #include "ui/qt/platform.h"
 #include "ui/qt/qt_desktop.h"
+#include "ui/qt/qt_translation.h"
 
 namespace {
 
@@ -49,9 +53,12 @@ std::string VirtualDisplayAdvice(std::string_view program) {
       quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     quoted += "'";
   }
-  return std::string("On a machine without a display, run it in a virtual one; on Debian:\n") +
-         "  " + (geteuid() == 0 ? "" : "sudo ") + "apt-get install xvfb\n" + "  xvfb-run " +
-         quoted + "\n";
+  std::string install = std::string(geteuid() == 0 ? "" : "sudo ") + "apt-get install xvfb";
+  return quorvel::Fill(
+      quorvel::Tr("On a machine without a display, run it in a virtual one; on Debian:\n"
+                  "  %1\n"
+                  "  %2\n"),
+      {install, "xvfb-run " + quoted});
 }
 
 // The program as the user started it.
@@ -69,12 +76,12 @@ void ReportUnreachableDisplay(QtMsgType type, const QMessageLogContext& context,
     return;
   }
   std::string text =
-      "Quorvel cannot open its window: the display it was given cannot be reached\n"
-      "(DISPLAY=\"" +
-      Variable("DISPLAY") + "\", WAYLAND_DISPLAY=\"" + Variable("WAYLAND_DISPLAY") +
-      "\", QT_QPA_PLATFORM=\"" + Variable("QT_QPA_PLATFORM") +
-      "\").\n"
-      "Check that the display is running and that these name it.\n" +
+      quorvel::Fill(
+          quorvel::Tr("Quorvel cannot open its window: the display it was given cannot "
+                      "be reached\n"
+                      "(DISPLAY=\"%1\", WAYLAND_DISPLAY=\"%2\", QT_QPA_PLATFORM=\"%3\").\n"
+                      "Check that the display is running and that these name it.\n"),
+          {Variable("DISPLAY"), Variable("WAYLAND_DISPLAY"), Variable("QT_QPA_PLATFORM")}) +
       VirtualDisplayAdvice(startedAs);
   std::fputs(text.c_str(), stderr);
   std::fflush(stderr);
@@ -86,10 +93,17 @@ void ReportUnreachableDisplay(QtMsgType type, const QMessageLogContext& context,
 int main(int argc, char** argv) {
   if (argc > 0 && argv[0] != nullptr && *argv[0] != '\0')
     startedAs = argv[0];
+  // The language first: the messages of a start that fails are in it too.
+  std::string language =
+      quorvel::ChooseLanguage(quorvel::UserLanguagePreferences(), quorvel::CatalogueLanguages());
+  quorvel::ui::qt::QtTranslation translation(language);
+  if (translation.loaded())
+    quorvel::InstallTranslator(&translation, language);
   if (!DisplayAvailable()) {
     std::string text =
-        "Quorvel is a desktop program and needs a graphical display, but none is set\n"
-        "(DISPLAY and WAYLAND_DISPLAY are empty). Start it from your desktop.\n" +
+        quorvel::Tr(
+            "Quorvel is a desktop program and needs a graphical display, but none is set\n"
+            "(DISPLAY and WAYLAND_DISPLAY are empty). Start it from your desktop.\n") +
         VirtualDisplayAdvice(startedAs);
     std::fputs(text.c_str(), stderr);
     return 1;
@@ -109,6 +123,7 @@ int main(int argc, char** argv) {
   qInstallMessageHandler(qtHandler);
   QApplication::setApplicationName(QStringLiteral("Quorvel"));
   QApplication::setDesktopFileName(QStringLiteral("quorvel"));
+  translation.InstallInApplication();
   quorvel::ui::qt::ApplyClassicLook(userStyle);
   quorvel::ui::qt::QtDesktop desktop;
   quorvel::ui::qt::Form1Window form(desktop);

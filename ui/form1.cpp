@@ -3,18 +3,20 @@
 
 #include <utility>
 
+#include "app/translation.h"
 #include "calc/hyperfocal.h"
 #include "ui/handler_guard.h"
 
 namespace quorvel::ui {
 
 std::string ResultAccessibleName(std::string_view caption) {
-  std::string name = "Hyperfocal distance";
-  if (!caption.empty()) {
-    name += ':';
-    name += caption;
-  }
-  return name;
+  if (caption.empty())
+    return Tr("Hyperfocal distance");
+  // The caption's sign column is a blank for a positive result; the
+  // sentence has its own.
+  if (caption.starts_with(' '))
+    caption.remove_prefix(1);
+  return Fill(Tr("Hyperfocal distance: %1"), {caption});
 }
 
 Form1::Form1(Form1View& view, Desktop& desktop, AboutViewFactory makeAboutView)

@@ -13,9 +13,12 @@
 ; Quorvel folder inside it both hold other files.
 ;
 ; makensis is given, with /D: VERSION (the project's), PROGRAM (quorvel.exe),
-; LICENSE (the licence as a text file), ICON (the program's .ico) and OUTFILE;
-; and SIGN, a command that signs the file it is given, when the release is
-; signed.
+; LICENSE (the licence as a text file), ICON (the program's .ico), OUTFILE,
+; LANGUAGES (the other languages and their texts, made from the catalogues
+; by scripts/translations.py); and SIGN, a command that signs the file it is
+; given, when the release is signed. The installer speaks the user's
+; language where it has it, English otherwise; its own texts are the
+; LangStrings below, whose English is the source of the catalogues.
 
 Unicode true
 Target amd64-unicode
@@ -71,6 +74,11 @@ Var Updating
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
+LangString Running ${LANG_ENGLISH} "Quorvel is running from $INSTDIR.$\r$\n$\r$\nClose it, then choose Retry."
+LangString FolderInUse ${LANG_ENGLISH} "$INSTDIR holds other files. Choose an empty folder for Quorvel."
+LangString NotInstalled ${LANG_ENGLISH} "Quorvel could not be fully installed into $INSTDIR."
+LangString NotRemoved ${LANG_ENGLISH} "Quorvel could not be removed from $INSTDIR."
+!include "${LANGUAGES}"
 
 ; The 64-bit registry and Program Files, and the shortcuts of all users. An
 ; installed copy, wherever it is, is where an update goes.
@@ -123,7 +131,7 @@ Function ${prefix}CheckNotRunning
       ${ExitDo}
     ${EndIf}
     MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-      "Quorvel is running from $INSTDIR.$\r$\n$\r$\nClose it, then choose Retry." \
+      "$(Running)" \
       /SD IDCANCEL IDRETRY again
     SetErrorLevel ${EXIT_RUNNING}
     Quit
@@ -152,8 +160,7 @@ Section "Quorvel"
       StrCpy $R8 $INSTDIR
       Call FolderIsEmpty
       ${If} $R9 == 0
-        MessageBox MB_OK|MB_ICONSTOP \
-          "$INSTDIR holds other files. Choose an empty folder for Quorvel." /SD IDOK
+        MessageBox MB_OK|MB_ICONSTOP "$(FolderInUse)" /SD IDOK
         SetErrorLevel ${EXIT_FOLDER_IN_USE}
         Quit
       ${EndIf}
@@ -190,7 +197,7 @@ Section "Quorvel"
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
   ${If} ${Errors}
     SetErrorLevel ${EXIT_NOT_WRITTEN}
-    Abort "Quorvel could not be fully installed into $INSTDIR."
+    Abort "$(NotInstalled)"
   ${EndIf}
 SectionEnd
 
@@ -204,7 +211,7 @@ Section "Uninstall"
   Delete "$INSTDIR\LICENSE.txt"
   ${If} ${Errors}
     SetErrorLevel ${EXIT_NOT_REMOVED}
-    Abort "Quorvel could not be removed from $INSTDIR."
+    Abort "$(NotRemoved)"
   ${EndIf}
   Delete "$SMPROGRAMS\${NAME}.lnk"
   ClearErrors

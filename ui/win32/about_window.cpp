@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/win32/about_window.h"
 
+#include "app/translation.h"
 #include "ui/about_table.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/ids.h"
@@ -21,8 +22,9 @@ AboutWindow::AboutWindow(HINSTANCE instance, HWND owner, frmAbout& handlers) : h
   windowClass.lpszClassName = kAboutClass;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  Create(windowClass, kExStyle, kStyle, owner, nullptr);
-  BuildControls(kAboutControls, "cmdOK");
+  Create(windowClass, kExStyle | (TextsRightToLeft() ? WS_EX_RTLREADING : 0), kStyle, owner,
+         nullptr);
+  BuildControls(kAboutControls, kAboutWindow, "cmdOK");
   ok_ = control("cmdOK");
   title_ = control("lblTitle");
   version_ = control("lblVersion");

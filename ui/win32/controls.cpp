@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "app/translation.h"
+#include "app/win_text.h"
 #include "ui/win32/ids.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/text.h"
@@ -57,9 +59,15 @@ bool HasTrueTypeFace(std::wstring_view face) {
 // its scalable form, "Microsoft Sans Serif", with the same metrics. Where
 // that is missing (Wine), the bitmap face serves up to 120 DPI, where its
 // sizes still follow, and above it the font mapper's nearest outline face.
+// The bitmap face has the characters of the Western code page only: a
+// language written with others (Japanese, Arabic) always gets the scalable
+// face, which the system completes from its other fonts.
 const wchar_t* FaceAt(UINT dpi) {
   static const bool scalable = HasTrueTypeFace(L"Microsoft Sans Serif");
-  return scalable || dpi > 120 ? L"Microsoft Sans Serif" : L"MS Sans Serif";
+  static const bool western =
+      win::Narrow(Wide(Tr(Mark("Enter your focal length: ")) + Tr(Mark("E&xit"))), 1252)
+          .has_value();
+  return scalable || !western || dpi > 120 ? L"Microsoft Sans Serif" : L"MS Sans Serif";
 }
 
 struct Kind {
@@ -68,21 +76,29 @@ struct Kind {
   DWORD exStyle;
 };
 
-Kind KindOf(const ControlRow& row) {
+Kind KindOf(const ControlRow& row, Direction direction) {
+  // Right to left, a caption reads from the right; numbers and addresses
+  // are kept left to right.
+  const DWORD reading =
+      direction == Direction::RightToLeft && !row.leftToRight ? WS_EX_RTLREADING : 0;
   switch (row.kind) {
     case ControlKind::Label:
       return {L"STATIC",
-              static_cast<DWORD>(SS_NOPREFIX | (row.align == Align::Right ? SS_RIGHT : SS_LEFT) |
-                                 (row.border == Border::Single ? WS_BORDER : 0)),
-              0};
+              static_cast<DWORD>(
+                  SS_NOPREFIX | (VisualAlign(row, direction) == Align::Right ? SS_RIGHT : SS_LEFT) |
+                  (row.border == Border::Single ? WS_BORDER : 0)),
+              reading};
     case ControlKind::TextBox:
       return {L"EDIT", WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::Button:
       return {L"BUTTON",
               static_cast<DWORD>(WS_TABSTOP | (row.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)),
-              0};
+              reading};
     case ControlKind::Frame:
-      return {L"BUTTON", BS_GROUPBOX, 0};
+      return {
+          L"BUTTON",
+          static_cast<DWORD>(BS_GROUPBOX | (direction == Direction::RightToLeft ? BS_RIGHT : 0)),
+          reading};
     case ControlKind::Picture:
       return {L"STATIC", WS_TABSTOP | SS_ICON | SS_CENTERIMAGE, WS_EX_CLIENTEDGE};
     case ControlKind::Line:
@@ -93,15 +109,20 @@ Kind KindOf(const ControlRow& row) {
 
 }  // namespace
 
-Controls::Controls(HWND parent, std::span<const ControlRow> table, UINT dpi)
-    : parent_(parent), table_(table), windows_(table.size(), nullptr) {
+Controls::Controls(HWND parent, std::span<const ControlRow> table, const WindowLayout& window,
+                   UINT dpi)
+    : parent_(parent),
+      table_(table),
+      window_(window),
+      direction_(TextsRightToLeft() ? Direction::RightToLeft : Direction::LeftToRight),
+      windows_(table.size(), nullptr) {
   auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
   for (std::size_t index = 0; index < table.size(); ++index) {
     const ControlRow& row = table[index];
-    Kind kind = KindOf(row);
+    Kind kind = KindOf(row, direction_);
     if (!kind.className)
       continue;
-    HWND control = CreateWindowExW(kind.exStyle, kind.className, Wide(row.caption).c_str(),
+    HWND control = CreateWindowExW(kind.exStyle, kind.className, Wide(Tr(row.caption)).c_str(),
                                    WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, parent,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(index))),
                                    instance, nullptr);
@@ -173,7 +194,7 @@ void Controls::Layout(UINT dpi) {
       SendMessageW(control, STM_SETICON, reinterpret_cast<WPARAM>(picture_), 0);
     }
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(row.font)), FALSE);
-    PixelRect rect = ToClientPixels(table_, row, dpi);
+    PixelRect rect = ToClientPixels(table_, row, window_, dpi, direction_);
     SetWindowPos(control, nullptr, rect.left, rect.top, rect.width, rect.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
@@ -188,7 +209,7 @@ void Controls::PaintLines(HDC dc) const {
   for (const ControlRow& row : table_) {
     if (row.kind != ControlKind::Line)
       continue;
-    PixelRect rect = ToClientPixels(table_, row, dpi_);
+    PixelRect rect = ToClientPixels(table_, row, window_, dpi_, direction_);
     RECT area{rect.left, rect.top, rect.left + rect.width, rect.top + std::max(1, rect.height)};
     Rgb fixed = ResolveColour(row.foreColour);
     Rgb light = SystemRgb(COLOR_3DHILIGHT);

@@ -14,6 +14,12 @@
 //   Picture  STATIC SS_ICON, sunken, the application icon at the DPI's size
 //   Line     painted by the window (PaintLines), not a control
 //
+// Captions are in the user's language. A window whose texts read right to
+// left is the table's mirror image: each control placed mirrored, each
+// caption aligned mirrored and read right to left; the text boxes and the
+// rows kept left to right (ControlRow::leftToRight) read left to right, and
+// the icon is not turned about.
+//
 // Each control's id is ControlId(row) (ids.h). They are created in the
 // table's reading order, each one beneath those before it, so the z-order
 // from the top is the reading order: screen readers walk the controls in it,
@@ -35,8 +41,9 @@ namespace quorvel::ui::win32 {
 
 class Controls {
  public:
-  // Creates the controls of `table` in `parent`, laid out for `dpi`.
-  Controls(HWND parent, std::span<const ControlRow> table, UINT dpi);
+  // Creates the controls of `table` in `parent`, a window of `window`, laid
+  // out for `dpi`.
+  Controls(HWND parent, std::span<const ControlRow> table, const WindowLayout& window, UINT dpi);
   ~Controls();
   Controls(const Controls&) = delete;
   Controls& operator=(const Controls&) = delete;
@@ -62,6 +69,8 @@ class Controls {
 
   HWND parent_;
   std::span<const ControlRow> table_;
+  WindowLayout window_;
+  Direction direction_;
   std::vector<HWND> windows_;  // by row; none for a line
   std::map<FontKey, HFONT> fonts_;
   HICON picture_ = nullptr;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/win32/form1_window.h"
 
+#include "app/translation.h"
 #include "ui/form1_table.h"
 #include "ui/win32/about_window.h"
 #include "ui/win32/accessibility.h"
@@ -15,12 +16,33 @@ namespace {
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS;
 constexpr DWORD kExStyle = 0;
 
+// Right to left, the caption reads from the right too.
+DWORD ReadingStyle() {
+  return TextsRightToLeft() ? WS_EX_RTLREADING : 0;
+}
+
+// Appends an item to `menu`: a command, or the popup `popup`. Right to left,
+// the items read from the right, and the menu bar starts at the right.
+void AddItem(HMENU menu, const std::wstring& text, UINT command, HMENU popup = nullptr) {
+  const bool rightToLeft = TextsRightToLeft();
+  MENUITEMINFOW item{};
+  item.cbSize = sizeof(item);
+  item.fMask = MIIM_FTYPE | MIIM_STRING | (popup ? MIIM_SUBMENU : MIIM_ID);
+  item.fType = MFT_STRING | (rightToLeft ? MFT_RIGHTORDER : 0) |
+               (rightToLeft && popup ? MFT_RIGHTJUSTIFY : 0);
+  item.wID = command;
+  item.hSubMenu = popup;
+  std::wstring copy = text;
+  item.dwTypeData = copy.data();
+  InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &item);
+}
+
 HMENU MakeMenu() {
   HMENU help = CreatePopupMenu();
-  AppendMenuW(help, MF_STRING, kHelpCommand, (Wide(kHelpItemCaption) + L"\tF1").c_str());
-  AppendMenuW(help, MF_STRING, kContactCommand, Wide(kContactItemCaption).c_str());
+  AddItem(help, Wide(Tr(kHelpItemCaption)) + L"\tF1", kHelpCommand);
+  AddItem(help, Wide(Tr(kContactItemCaption)), kContactCommand);
   HMENU bar = CreateMenu();
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), Wide(kMenuCaption).c_str());
+  AddItem(bar, Wide(Tr(kMenuCaption)), 0, help);
   return bar;
 }
 
@@ -34,13 +56,13 @@ Form1Window::Form1Window(HINSTANCE instance, Desktop& desktop)
   windowClass.lpszClassName = kForm1Class;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  Create(windowClass, kExStyle, kStyle, nullptr, MakeMenu());
+  Create(windowClass, kExStyle | ReadingStyle(), kStyle, nullptr, MakeMenu());
   SetWindowTextUtf8(hwnd(), kForm1Window.caption);
 
   ACCEL f1{FVIRTKEY, VK_F1, kHelpCommand};
   accelerators_ = CreateAcceleratorTableW(&f1, 1);
 
-  BuildControls(kForm1Controls, "iFocal");
+  BuildControls(kForm1Controls, kForm1Window, "iFocal");
   focal_ = control("iFocal");
   aperture_ = control("iAperature");
   result_ = control("iHyper");

@@ -20,10 +20,11 @@ namespace quorvel::ui::win32 {
 // the names its captions give, and lays itself out again when its DPI changes.
 class FormWindow : public Window {
  protected:
-  // Builds the controls of `table` at the window's DPI, each caption naming
-  // the control its row names; the focus is to start on the control named
-  // `first`.
-  void BuildControls(std::span<const ControlRow> table, std::string_view first);
+  // Builds the controls of `table`, a window of `window`, at the window's
+  // DPI, each caption naming the control its row names; the focus is to
+  // start on the control named `first`.
+  void BuildControls(std::span<const ControlRow> table, const WindowLayout& window,
+                     std::string_view first);
   HWND control(std::string_view name) const { return (*controls_)[name]; }
   // The names screen readers announce for the controls.
   AccessibleNames& names() { return names_; }
