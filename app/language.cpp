@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 
 namespace quorvel {
 namespace {
@@ -11,7 +10,7 @@ namespace {
 std::string Lower(std::string_view text) {
   std::string lower(text);
   for (char& c : lower)
-    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
   return lower;
 }
 

@@ -93,7 +93,7 @@ Check that the display is running and that these name it.
     </message>
     <message>
         <source>This application calculates the hyperfocal distance for your lens, based on the lens&apos; focal distance and your aperature (f/) opening.</source>
-        <translation>يحسب هذا التطبيق المسافة البؤرية الفائقة لعدستك من بعدها البؤري وفتحة العدسة (f/).</translation>
+        <translation>يحسب هذا التطبيق المسافة البؤرية الفائقة لعدستك من بعدها البؤري وفتحة العدسة (f/‎).</translation>
     </message>
     <message>
         <source>© 2026 Quorvel developers</source>
@@ -141,7 +141,7 @@ Check that the display is running and that these name it.
     </message>
     <message>
         <source>Enter your aperature (F/_)</source>
-        <translation>أدخل فتحة العدسة (F/_)</translation>
+        <translation>أدخل فتحة العدسة (F/_‎)</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>

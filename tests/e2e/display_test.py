@@ -19,7 +19,12 @@ CASES = [
     ({"DISPLAY": "garbage!!"}, "cannot open its window"),
     ({"WAYLAND_DISPLAY": "wayland-quorvel-test"}, "cannot open its window"),
     ({"QT_QPA_PLATFORM": "bogus"}, "cannot open its window"),
+    # In the user's language, as the desktop's locale says.
+    ({"LANG": "de_DE.UTF-8"}, "braucht eine grafische Anzeige"),
+    ({"LANGUAGE": "ja", "LANG": "fr_FR.UTF-8", "DISPLAY": ":999"}, "ウィンドウを開けません"),
+    ({"LC_ALL": "ar_EG.UTF-8", "DISPLAY": ":999"}, "لا يستطيع Quorvel فتح نافذته"),
 ]
+LOCALE = ("LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG")
 
 
 def main():
@@ -29,9 +34,10 @@ def main():
     failures = 0
     for variables, expected in CASES:
         env = {k: v for k, v in os.environ.items()
-               if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-        env.update(variables, XDG_RUNTIME_DIR=os.environ.get("XDG_RUNTIME_DIR", "/tmp"))
-        result = subprocess.run([sys.argv[1]], env=env, capture_output=True, text=True, timeout=30)
+               if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM") + LOCALE}
+        env.update(LANG="C", XDG_RUNTIME_DIR=os.environ.get("XDG_RUNTIME_DIR", "/tmp"))
+        env.update(variables)
+        result = subprocess.run([sys.argv[1]], env=env, capture_output=True, text=True, encoding="utf-8", timeout=30)
         ok = (result.returncode == 1 and expected in result.stderr
               and advice_works(result.stderr, env, run_it=not variables))
         print(f"{'ok' if ok else 'FAILED'}: {variables or 'no display'} -> exit {result.returncode}")
@@ -55,7 +61,7 @@ def advice_works(message, env, run_it):
         return True
     # Still running when the time is up: it got past the display and shows its window.
     started = subprocess.run(["timeout", "5", *shlex.split(run)], env=env,
-                             capture_output=True, text=True, timeout=30)
+                             capture_output=True, text=True, encoding="utf-8", timeout=30)
     if started.returncode != 124:
         print(f"{run!r} ended with {started.returncode}: {started.stderr}", file=sys.stderr)
         return False

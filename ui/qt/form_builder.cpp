@@ -56,10 +56,13 @@ QWidget* CreateWidget(const ControlRow& row, QWidget* parent, const QPixmap& pic
       auto* label = new QLabel(caption, parent);
       label->setTextFormat(Qt::PlainText);
       label->setWordWrap(row.wordWrap);
-      // Qt mirrors the alignment of a right-to-left label itself, not that
-      // of one kept left to right.
-      Align align = row.leftToRight ? VisualAlign(row, direction) : row.align;
-      label->setAlignment(Qt::AlignTop | (align == Align::Right ? Qt::AlignRight : Qt::AlignLeft));
+      // Qt would align a caption by the direction of its own text ("Morlith"
+      // to the left in a mirrored window): the mirror image is set as it is.
+      Qt::Alignment align =
+          VisualAlign(row, direction) == Align::Right ? Qt::AlignRight : Qt::AlignLeft;
+      if (direction == Direction::RightToLeft)
+        align |= Qt::AlignAbsolute;
+      label->setAlignment(Qt::AlignTop | align);
       // A single border: a one-pixel line in the text colour on all four
       // sides, which a sunken panel would draw white on two of them.
       if (row.border == Border::Single) {

@@ -126,10 +126,17 @@ TEST_F(LanguageTest, ArabicMirrorsBothWindowsFromTheirTables) {
   // as the mirror image of the table; the icon is not turned about.
   for (const char* name : {"iFocal", "iAperature", "iHyper"})
     EXPECT_EQ(Control(name)->layoutDirection(), Qt::LeftToRight) << name;
-  EXPECT_EQ(Control<QLabel>("iHyper")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+  // Aligned as the mirror image of the table, whatever the text's direction.
+  auto aligned = [](QWidget* label) {
+    return qobject_cast<QLabel*>(label)->alignment() & Qt::AlignHorizontal_Mask;
+  };
+  EXPECT_EQ(aligned(Control("iHyper")), Qt::AlignRight | Qt::AlignAbsolute);
+  EXPECT_EQ(aligned(Control("Label3")), Qt::AlignRight | Qt::AlignAbsolute) << "the heading";
+  EXPECT_EQ(aligned(Control("Label1")), Qt::AlignLeft | Qt::AlignAbsolute) << "a prompt";
+  EXPECT_EQ(aligned(AboutControl("lblTitle")), Qt::AlignRight | Qt::AlignAbsolute);
   auto* web = AboutControl<QLabel>("Label1");
   EXPECT_EQ(web->layoutDirection(), Qt::LeftToRight);
-  EXPECT_EQ(web->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+  EXPECT_EQ(aligned(web), Qt::AlignLeft | Qt::AlignAbsolute);
   EXPECT_EQ(AboutControl("lblDescription")->layoutDirection(), Qt::RightToLeft);
   QImage icon = AboutControl<QLabel>("picIcon")->pixmap().toImage();
   EXPECT_EQ(icon, form_->windowIcon().pixmap(QSize(32, 32)).toImage());
