@@ -82,22 +82,23 @@ start_wine() {
     </dev/null >/dev/null 2>&1
   "$WINE_DIR/wine64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
     </dev/null >/dev/null 2>&1
-  "$WINE_DIR/wineserver" -w
-  cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
-  # The fonts of a Japanese, Chinese or Arabic desktop, linked to the faces
-  # the windows and message boxes ask for, as Windows links its own: a
-  # character the face lacks comes from them.
-  cp /usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc \
-    /usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc \
-    /usr/share/fonts/truetype/noto/NotoSansArabic-Regular.ttf \
-    /usr/share/fonts/truetype/noto/NotoSansArabic-Bold.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+  # The fonts of a Japanese, Chinese or Arabic desktop. Wine finds them for
+  # the windows' own face by the locale's character set; its menus, title
+  # bars and message boxes are drawn in Tahoma, which gets them linked, as
+  # Windows links its own.
   local face
-  for face in "Microsoft Sans Serif" "MS Sans Serif" "Tahoma" "Liberation Sans"; do
+  for face in "Tahoma"; do
     "$WINE_DIR/wine64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
       /v "$face" /t REG_MULTI_SZ /f \
       /d 'NotoSansCJK-Regular.ttc,Noto Sans CJK JP\0NotoSansCJK-Regular.ttc,Noto Sans CJK SC\0NotoSansArabic-Regular.ttf,Noto Sans Arabic' \
       </dev/null >/dev/null 2>&1
   done
+  "$WINE_DIR/wineserver" -w
+  cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+  cp /usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc \
+    /usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc \
+    /usr/share/fonts/truetype/noto/NotoSansArabic-Regular.ttf \
+    /usr/share/fonts/truetype/noto/NotoSansArabic-Bold.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
   "$WINE_DIR/wineserver" -p </dev/null >/dev/null 2>&1
   "$WINE_DIR/wine64" wineboot </dev/null >/dev/null 2>&1
 }

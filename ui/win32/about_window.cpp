@@ -42,13 +42,16 @@ void AboutWindow::Place(UINT dpi) {
 void AboutWindow::SetText(AboutText which, std::string_view text) {
   switch (which) {
     case AboutText::WindowCaption:
+      // The caption reads right to left by the window's own style.
       SetWindowTextUtf8(hwnd(), text);
       break;
     case AboutText::Title:
       SetWindowTextUtf8(title_, text);
+      FitCaption(title_);
       break;
     case AboutText::Version:
-      SetWindowTextUtf8(version_, text);
+      SetWindowTextW(version_, Shown(text).c_str());
+      FitCaption(version_);
       break;
     case AboutText::Summary:
       names().SetDescription(hwnd(), text);

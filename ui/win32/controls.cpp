@@ -64,7 +64,7 @@ bool HasTrueTypeFace(std::wstring_view face) {
 // face, which the system completes from its other fonts.
 const wchar_t* FaceAt(UINT dpi) {
   static const bool scalable = HasTrueTypeFace(L"Microsoft Sans Serif");
-  static const bool western =
+  const bool western =
       win::Narrow(Wide(Tr(Mark("Enter your focal length: ")) + Tr(Mark("E&xit"))), 1252)
           .has_value();
   return scalable || !western || dpi > 120 ? L"Microsoft Sans Serif" : L"MS Sans Serif";
@@ -122,10 +122,11 @@ Controls::Controls(HWND parent, std::span<const ControlRow> table, const WindowL
     Kind kind = KindOf(row, direction_);
     if (!kind.className)
       continue;
-    HWND control = CreateWindowExW(kind.exStyle, kind.className, Wide(Tr(row.caption)).c_str(),
-                                   WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(index))),
-                                   instance, nullptr);
+    std::string caption = Tr(row.caption);
+    HWND control = CreateWindowExW(
+        kind.exStyle, kind.className, (row.leftToRight ? Wide(caption) : Shown(caption)).c_str(),
+        WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(index))), instance, nullptr);
     if (row.kind == ControlKind::TextBox)
       SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
     windows_[index] = control;
@@ -151,21 +152,71 @@ HWND Controls::operator[](std::string_view name) const {
   return row ? windows_[static_cast<std::size_t>(row - table_.data())] : nullptr;
 }
 
-HFONT Controls::Font(const FontStyle& style) {
-  FontKey key{style.points, style.bold, style.underline};
+HFONT Controls::Font(const FontStyle& style, int stretch) {
+  FontKey key{style.points, style.bold, style.underline, stretch};
   auto found = fonts_.find(key);
   if (found != fonts_.end())
     return found->second;
+  int width = 0;
+  if (stretch != 100) {
+    // A narrower font: its characters' average width, as a share of the
+    // face's own at the same height.
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(screen, Font(style));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen, &metrics);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    width = std::max(1, MulDiv(metrics.tmAveCharWidth, stretch, 100));
+  }
   HFONT font =
-      CreateFontW(-FontPixels(style.points, dpi_), 0, 0, 0, style.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                  style.underline, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
-                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, FaceAt(dpi_));
+      CreateFontW(-FontPixels(style.points, dpi_), width, 0, 0, style.bold ? FW_BOLD : FW_NORMAL,
+                  FALSE, style.underline, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS,
+                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, FaceAt(dpi_));
   fonts_.emplace(key, font);
   return font;
 }
 
+bool Controls::Fits(HWND control, const ControlRow& row, HFONT font) const {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  RECT client{};
+  GetClientRect(control, &client);
+  const bool button = row.kind == ControlKind::Button;
+  // A button draws its caption on one line within its edges.
+  const int edges = button ? 2 * GetSystemMetrics(SM_CXEDGE) + 2 : 0;
+  RECT needed{0, 0, client.right - edges, 0};
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, font);
+  DrawTextW(dc, text.c_str(), -1, &needed,
+            DT_CALCRECT | (button ? DT_SINGLELINE : DT_WORDBREAK | DT_NOPREFIX));
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return needed.right <= client.right - edges && needed.bottom <= client.bottom;
+}
+
+void Controls::FitCaption(HWND control) {
+  auto found = std::ranges::find(windows_, control);
+  if (found == windows_.end())
+    return;
+  const ControlRow& row = table_[static_cast<std::size_t>(found - windows_.begin())];
+  FontStyle style = row.font;
+  HFONT font = Font(style);
+  if (row.kind == ControlKind::Label || row.kind == ControlKind::Button) {
+    constexpr double kSmallestPoints = 8.0;
+    while (style.points > kSmallestPoints && !Fits(control, row, font)) {
+      style.points = std::max(kSmallestPoints, style.points - 0.25);
+      font = Font(style);
+    }
+    for (int stretch = 95; stretch >= 70 && !Fits(control, row, font); stretch -= 5)
+      font = Font(style, stretch);
+  }
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
 HFONT Controls::DefaultFont() const {
-  auto found = fonts_.find(FontKey{FontStyle{}.points, false, false});
+  auto found = fonts_.find(FontKey{FontStyle{}.points, false, false, 100});
   return found == fonts_.end() ? nullptr : found->second;
 }
 
@@ -193,10 +244,10 @@ void Controls::Layout(UINT dpi) {
       }
       SendMessageW(control, STM_SETICON, reinterpret_cast<WPARAM>(picture_), 0);
     }
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(row.font)), FALSE);
     PixelRect rect = ToClientPixels(table_, row, window_, dpi, direction_);
     SetWindowPos(control, nullptr, rect.left, rect.top, rect.width, rect.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    FitCaption(control);
   }
   InvalidateRect(parent_, nullptr, TRUE);
   for (auto& [key, font] : old)

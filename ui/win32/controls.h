@@ -63,9 +63,17 @@ class Controls {
   // The font of the window's default style at the current DPI.
   HFONT DefaultFont() const;
 
+  // Gives `control`, a caption or a button, its row's font where its text
+  // fits it whole, else a smaller one, in steps of a quarter point down to
+  // 8 points, and then a narrower one: a translation, or a face wider than
+  // the classic one, is never cut. Called again when its text changes.
+  void FitCaption(HWND control);
+
  private:
-  using FontKey = std::tuple<double, bool, bool>;
-  HFONT Font(const FontStyle& style);
+  // Points, bold, underline, and the width in percent of the face's own.
+  using FontKey = std::tuple<double, bool, bool, int>;
+  HFONT Font(const FontStyle& style, int stretch = 100);
+  bool Fits(HWND control, const ControlRow& row, HFONT font) const;
 
   HWND parent_;
   std::span<const ControlRow> table_;

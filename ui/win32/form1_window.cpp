@@ -22,14 +22,15 @@ DWORD ReadingStyle() {
 }
 
 // Appends an item to `menu`: a command, or the popup `popup`. Right to left,
-// the items read from the right, and the menu bar starts at the right.
+// the menu bar's one menu stands at its right and the menu's items read
+// from the right.
 void AddItem(HMENU menu, const std::wstring& text, UINT command, HMENU popup = nullptr) {
   const bool rightToLeft = TextsRightToLeft();
   MENUITEMINFOW item{};
   item.cbSize = sizeof(item);
   item.fMask = MIIM_FTYPE | MIIM_STRING | (popup ? MIIM_SUBMENU : MIIM_ID);
-  item.fType = MFT_STRING | (rightToLeft ? MFT_RIGHTORDER : 0) |
-               (rightToLeft && popup ? MFT_RIGHTJUSTIFY : 0);
+  item.fType = static_cast<UINT>(MFT_STRING | (rightToLeft && !popup ? MFT_RIGHTORDER : 0) |
+                                 (rightToLeft && popup ? MFT_RIGHTJUSTIFY : 0));
   item.wID = command;
   item.hSubMenu = popup;
   std::wstring copy = text;
@@ -39,10 +40,10 @@ void AddItem(HMENU menu, const std::wstring& text, UINT command, HMENU popup = n
 
 HMENU MakeMenu() {
   HMENU help = CreatePopupMenu();
-  AddItem(help, Wide(Tr(kHelpItemCaption)) + L"\tF1", kHelpCommand);
-  AddItem(help, Wide(Tr(kContactItemCaption)), kContactCommand);
+  AddItem(help, Shown(Tr(kHelpItemCaption)) + L"\tF1", kHelpCommand);
+  AddItem(help, Shown(Tr(kContactItemCaption)), kContactCommand);
   HMENU bar = CreateMenu();
-  AddItem(bar, Wide(Tr(kMenuCaption)), 0, help);
+  AddItem(bar, Shown(Tr(kMenuCaption)), 0, help);
   return bar;
 }
 
@@ -114,6 +115,7 @@ std::string Form1Window::BoxText(Box box) const {
 
 void Form1Window::SetResult(std::string_view caption, std::string_view accessibleName) {
   SetWindowTextUtf8(result_, caption);
+  FitCaption(result_);
   names().Set(result_, accessibleName);
   // Screen readers speak a live region's change, also to the same text.
   NotifyLiveRegion(result_);

@@ -26,6 +26,8 @@ class FormWindow : public Window {
   void BuildControls(std::span<const ControlRow> table, const WindowLayout& window,
                      std::string_view first);
   HWND control(std::string_view name) const { return (*controls_)[name]; }
+  // Fits the font of `control` to the text it was given (Controls::FitCaption).
+  void FitCaption(HWND control) { controls_->FitCaption(control); }
   // The names screen readers announce for the controls.
   AccessibleNames& names() { return names_; }
   // Puts the focus on `target` now, and whenever the window is active again.

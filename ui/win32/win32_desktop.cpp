@@ -14,7 +14,7 @@ void Win32Desktop::ShowMessageBox(MessageKind kind, std::string_view caption,
     owner = fallbackOwner_;
   UINT icon = kind == MessageKind::Error ? MB_ICONERROR : MB_ICONINFORMATION;
   UINT reading = TextsRightToLeft() ? MB_RTLREADING | MB_RIGHT : 0;
-  MessageBoxW(owner, Wide(text).c_str(), Wide(caption).c_str(), MB_OK | icon | reading);
+  MessageBoxW(owner, Shown(text).c_str(), Wide(caption).c_str(), MB_OK | icon | reading);
 }
 
 void Win32Desktop::EndProgram() {
