@@ -423,7 +423,8 @@ def nsis(out_path):
         lines.append(f'!insertmacro MUI_LANGUAGE "{name}"')
         for key, source in strings.items():
             lines.append(f'LangString {key} ${{LANG_{name.upper()}}} "{texts[source]}"')
-    with open(out_path, "w", encoding="utf-8") as out:
+    # makensis reads a file with a byte order mark as UTF-8.
+    with open(out_path, "w", encoding="utf-8-sig") as out:
         out.write("\n".join(lines) + "\n")
 
 
