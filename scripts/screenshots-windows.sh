@@ -75,9 +75,28 @@ set_dpi 96
 # Arabic, mirrored, and Japanese: the main window after the worked example,
 # and About on its own, with keys that work in every language (Tab to
 # Calculate and Space, F10 to the menu bar).
-for language in ar:ar_EG ja:ja_JP; do
+# Wine draws menus and title bars in its own Tahoma, which has neither script;
+# a Windows desktop in these languages has interface fonts that do, so Wine is
+# given such a face for them here (a LOGFONTW: height, width, escapement,
+# orientation, weight, eight flag bytes, then the face in UTF-16).
+interface_font() {
+  local metric weight
+  for metric in MenuFont:400 CaptionFont:700 SmCaptionFont:400 MessageFont:400 StatusFont:400; do
+    weight="${metric#*:}"
+    "$WINE_DIR/wine64" reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v "${metric%%:*}" \
+      /t REG_BINARY /f /d "$(python3 -c '
+import struct, sys
+face, weight = sys.argv[1], int(sys.argv[2])
+print((struct.pack("<5i8B", -12, 0, 0, 0, weight, 0, 0, 0, 1, 0, 0, 0, 0)
+       + face.encode("utf-16-le").ljust(64, b"\0")).hex())' "$1" "$weight")" </dev/null >/dev/null 2>&1
+  done
+}
+for language in "ar:ar_EG:DejaVu Sans" "ja:ja_JP:Noto Sans CJK JP"; do
   suffix="${language%%:*}"
-  LC_ALL="${language#*:}.UTF-8" LANG="${language#*:}.UTF-8" \
+  locale="${language#*:}"
+  locale="${locale%%:*}"
+  interface_font "${language##*:}"
+  LC_ALL="$locale.UTF-8" LANG="$locale.UTF-8" \
     "$WINE_DIR/wine64" "$program" </dev/null >/dev/null 2>&1 &
   quorvel=$!
   sleep 3
@@ -93,6 +112,10 @@ for language in ar:ar_EG ja:ja_JP; do
   shoot "docs/windows-about-window-$suffix.png"
   xdotool key Escape
   wait "$quorvel"
+done
+for metric in MenuFont CaptionFont SmCaptionFont MessageFont StatusFont; do
+  "$WINE_DIR/wine64" reg delete 'HKCU\Control Panel\Desktop\WindowMetrics' /v "$metric" /f \
+    </dev/null >/dev/null 2>&1
 done
 
 "$WINE_DIR/wine64" "$setup" </dev/null >/dev/null 2>&1 &
