@@ -42,8 +42,7 @@ void AboutWindow::Place(UINT dpi) {
 void AboutWindow::SetText(AboutText which, std::string_view text) {
   switch (which) {
     case AboutText::WindowCaption:
-      // The caption reads right to left by the window's own style.
-      SetWindowTextUtf8(hwnd(), text);
+      SetWindowTextW(hwnd(), Shown(text).c_str());
       break;
     case AboutText::Title:
       SetWindowTextUtf8(title_, text);
