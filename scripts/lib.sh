@@ -3,7 +3,7 @@
 # helper that installs only what is missing.
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation
-  python3 qt6-l10n-tools qt6-tools-dev)
+  python3 qt6-l10n-tools)
 TEST_PACKAGES=(libgtest-dev libgmock-dev locales
   xvfb xauth xdotool x11-utils python3-pyatspi at-spi2-core dbus dbus-bin fonts-dejavu-core
   fonts-noto-core fonts-noto-cjk qt6-translations-l10n)
