@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The program's entry on Linux and other systems with Qt (main_win.cpp is the
 // Windows one). Before the window it chooses the language of its texts,
-// checks that there is a display, chooses the Qt platform, catches Qt's fatal error for a display
-// it cannot reach and applies the classic look; then it creates the main window, shows it, and runs
-// the event loop.
+// checks that there is a display, chooses the Qt platform, catches Qt's
+// fatal error for a display it cannot reach and applies the classic look;
+// then it creates the main window, shows it, and runs the event loop.
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/translation.h"
 
-#include <vector>
-
 #include "app/language.h"
 
 namespace quorvel {
@@ -24,22 +22,18 @@ std::string Tr(std::string_view source) {
   return installed->Translate(source);
 }
 
-std::string_view TextLanguage() {
-  return installedLanguage;
-}
-
 bool TextsRightToLeft() {
   return IsRightToLeft(installedLanguage);
 }
 
 std::string Fill(std::string_view sentence, std::initializer_list<std::string_view> values) {
-  std::vector<std::string_view> byPosition(values);
+  const std::string_view* byPosition = values.begin();
   std::string filled;
   filled.reserve(sentence.size());
   for (std::size_t i = 0; i < sentence.size(); ++i) {
     char next = i + 1 < sentence.size() ? sentence[i + 1] : '\0';
     if (sentence[i] == '%' && next >= '1' && next <= '9' &&
-        static_cast<std::size_t>(next - '1') < byPosition.size()) {
+        static_cast<std::size_t>(next - '1') < values.size()) {
       filled += byPosition[static_cast<std::size_t>(next - '1')];
       ++i;
     } else {

@@ -47,9 +47,6 @@ void InstallTranslator(const Translator* translator, std::string_view language =
 // `source` in the user's language.
 std::string Tr(std::string_view source);
 
-// The catalogue the texts come from ("" for English).
-std::string_view TextLanguage();
-
 // Whether the texts read from right to left, and the windows are mirrored.
 bool TextsRightToLeft();
 
