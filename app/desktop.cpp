@@ -2,6 +2,7 @@
 #include "app/desktop.h"
 
 #include "app/identity.h"
+#include "app/translation.h"
 
 namespace quorvel {
 
@@ -10,7 +11,7 @@ void ShowMessage(Desktop& desktop, std::string_view text) {
 }
 
 std::string ErrorReportText(const CalcError& error) {
-  return "Error " + std::to_string(error.number()) + "\n\n" + error.description();
+  return Fill(Tr("Error %1\n\n%2"), {std::to_string(error.number()), error.description()});
 }
 
 void ReportError(Desktop& desktop, const CalcError& error) {

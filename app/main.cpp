@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: MIT
 // The program's entry on Linux and other systems with Qt (main_win.cpp is the
-// Windows one). Before the window it checks that there is a display, chooses
-// the Qt platform, catches Qt's fatal error at start-up to tell the user
-// why (ui/qt/start_failure.h) and applies the classic look; then it runs the windows
-// (ui/qt/program.h).
+// Windows one). Before the window it chooses the language of its texts,
+// checks that there is a display, chooses the Qt platform, catches Qt's fatal
+// error at start-up to tell the user why (ui/qt/start_failure.h) and applies
+// the classic look; then it runs the windows (ui/qt/program.h).
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "app/catalogue.h"
+#include "app/language.h"
+#include "app/translation.h"
 #include "ui/qt/classic_look.h"
 #include "ui/qt/platform.h"
 #include "ui/qt/program.h"
+#include "ui/qt/qt_translation.h"
 #include "ui/qt/start_failure.h"
 
 namespace {
@@ -55,6 +59,12 @@ void ReportStartFailure(QtMsgType type, const QMessageLogContext& context, const
 int main(int argc, char** argv) {
   if (argc > 0 && argv[0] != nullptr && *argv[0] != '\0')
     startedAs = argv[0];
+  // The language first: the messages of a start that fails are in it too.
+  std::string language =
+      quorvel::ChooseLanguage(quorvel::UserLanguagePreferences(), quorvel::CatalogueLanguages());
+  quorvel::ui::qt::QtTranslation translation(language);
+  if (translation.loaded())
+    quorvel::InstallTranslator(&translation, language);
   if (!DisplayAvailable()) {
     std::fputs(quorvel::ui::qt::NoDisplayMessage(startedAs).c_str(), stderr);
     return 1;
@@ -74,6 +84,7 @@ int main(int argc, char** argv) {
   qInstallMessageHandler(qtHandler);
   QApplication::setApplicationName(QStringLiteral("Quorvel"));
   QApplication::setDesktopFileName(QStringLiteral("quorvel"));
+  translation.InstallInApplication();
   quorvel::ui::qt::ApplyClassicLook(userStyle);
   return quorvel::ui::qt::RunProgram();
 }

@@ -7,6 +7,7 @@
 #include "app/characters.h"
 #include "app/float_checks.h"
 #include "app/number_services.h"
+#include "app/translation.h"
 
 namespace quorvel {
 namespace {
@@ -38,64 +39,79 @@ struct Inputs {
 // An error of the runtime's services said again of what the user typed: which
 // input was at fault, and how to type it, with numbers written as the user
 // must write them ("8 or 2,8" in a locale that writes a decimal comma).
-// `typed` is the text of the input read at `step`.
+// `typed` is the text of the input read at `step`. Each text is a whole
+// sentence for the catalogues.
 CalcError Explain(const CalcError& error, Step step, std::string_view typed, const Inputs& inputs,
                   const NumberFormat& format) {
   const bool focal = step == Step::ReadFocal;
   const int input = focal ? kFocalArgument : kApertureArgument;
-  const std::string name = focal ? "The focal length" : "The f-number";
-  const std::string example = std::string(" Type a number, for example ") + (focal ? "50" : "8") +
-                              " or " + (focal ? "10" : "2") + std::string(format.decimal) +
-                              (focal ? "5" : "8") + ".";
+  const std::string whole = focal ? "50" : "8";
+  const std::string fraction =
+      (focal ? "10" : "2") + std::string(format.decimal) + (focal ? "5" : "8");
   switch (step) {
     case Step::ReadFocal:
     case Step::ReadAperture:
-      if (error.kind() == Kind::Overflow)
-        return {error.kind(), name + " is too large a number.", input};
-      if (IsBlank(typed))
-        return {error.kind(), name + " box is empty." + example, input};
-      if (HidesInvisibleCharacter(typed, format)) {
+      if (error.kind() == Kind::Overflow) {
         return {error.kind(),
-                focal ? "The focal length box holds a character that cannot be seen. Clear the "
-                        "box and type the number again."
-                      : "The f-number box holds a character that cannot be seen. Clear the box "
-                        "and type the number again.",
+                focal ? Tr("The focal length is too large a number.")
+                      : Tr("The f-number is too large a number."),
                 input};
       }
-      return {error.kind(), name + " is not a number." + example, input};
+      if (IsBlank(typed)) {
+        return {
+            error.kind(),
+            Fill(focal ? Tr("The focal length box is empty. Type a number, for example %1 or %2.")
+                       : Tr("The f-number box is empty. Type a number, for example %1 or %2."),
+                 {whole, fraction}),
+            input};
+      }
+      if (HidesInvisibleCharacter(typed, format)) {
+        return {error.kind(),
+                focal ? Tr("The focal length box holds a character that cannot be seen. Clear the "
+                           "box and type the number again.")
+                      : Tr("The f-number box holds a character that cannot be seen. Clear the box "
+                           "and type the number again."),
+                input};
+      }
+      return {
+          error.kind(),
+          Fill(focal ? Tr("The focal length is not a number. Type a number, for example %1 or %2.")
+                     : Tr("The f-number is not a number. Type a number, for example %1 or %2."),
+               {whole, fraction}),
+          input};
     case Step::SquareFocal:
       return {error.kind(),
-              "The focal length is too large: its square is beyond the range of numbers this "
-              "program can handle.",
+              Tr("The focal length is too large: its square is beyond the range of numbers this "
+                 "program can handle."),
               kFocalArgument};
     case Step::ScaleAperture:
-      return {error.kind(), "The f-number is too large to compute with.", kApertureArgument};
+      return {error.kind(), Tr("The f-number is too large to compute with."), kApertureArgument};
     case Step::Divide:
       // A division by zero, or zero by zero: the f-number counted as zero.
       if (error.kind() == Kind::DivisionByZero || inputs.focalSquaredIsZero) {
         if (inputs.apertureTooSmall) {
           return {error.kind(),
-                  "The f-number is too small a number for this program: it counts as zero, and "
-                  "an f-number cannot be zero.",
+                  Tr("The f-number is too small a number for this program: it counts as zero, "
+                     "and an f-number cannot be zero."),
                   kApertureArgument};
         }
         // A focal length too small to square gives 0 ft. at any other
         // f-number: the zero f-number alone is at fault.
         if (!inputs.focalIsZero)
-          return {error.kind(), "The f-number cannot be zero.", kApertureArgument};
+          return {error.kind(), Tr("The f-number cannot be zero."), kApertureArgument};
         return {error.kind(),
-                "A focal length of zero with an f-number of zero has no hyperfocal distance.",
+                Tr("A focal length of zero with an f-number of zero has no hyperfocal distance."),
                 kApertureArgument};
       }
       return {error.kind(),
-              "The hyperfocal distance is too large to compute: try a smaller focal length or a "
-              "larger f-number.",
+              Tr("The hyperfocal distance is too large to compute: try a smaller focal length or a "
+                 "larger f-number."),
               kFocalArgument};
     case Step::Scale:
       break;
   }
   return {error.kind(),
-          "The hyperfocal distance is beyond the range of numbers this program can handle."};
+          Tr("The hyperfocal distance is beyond the range of numbers this program can handle.")};
 }
 
 }  // namespace

@@ -12,8 +12,21 @@ set(QUORVEL_APPSTREAM_ID example.quorvel.Quorvel)
 set(packaging "${PROJECT_SOURCE_DIR}/packaging")
 set(generated "${PROJECT_BINARY_DIR}/packaging")
 
-configure_file("${packaging}/quorvel.metainfo.xml.in"
-               "${generated}/${QUORVEL_APPSTREAM_ID}.metainfo.xml" @ONLY)
+configure_file("${packaging}/quorvel.metainfo.xml.in" "${generated}/quorvel.metainfo.english.xml" @ONLY)
+
+# The desktop entry and the AppStream metadata with the texts of every
+# catalogue beside their English ones.
+set(catalogues_script "${PROJECT_SOURCE_DIR}/scripts/translations.py")
+file(GLOB catalogues CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/translations/quorvel_*.ts")
+add_custom_command(
+  OUTPUT "${generated}/quorvel.desktop" "${generated}/${QUORVEL_APPSTREAM_ID}.metainfo.xml"
+  COMMAND Python3::Interpreter "${catalogues_script}" desktop "${packaging}/quorvel.desktop"
+          "${generated}/quorvel.desktop"
+  COMMAND Python3::Interpreter "${catalogues_script}" metainfo "${generated}/quorvel.metainfo.english.xml"
+          "${generated}/${QUORVEL_APPSTREAM_ID}.metainfo.xml"
+  DEPENDS "${catalogues_script}" ${catalogues} "${packaging}/quorvel.desktop"
+          "${generated}/quorvel.metainfo.english.xml"
+  VERBATIM)
 configure_file("${packaging}/quorvel.1.in" "${generated}/quorvel.1" @ONLY)
 configure_file("${packaging}/changelog.in" "${generated}/changelog" @ONLY)
 
@@ -26,10 +39,11 @@ foreach(file quorvel.1 changelog)
     DEPENDS "${generated}/${file}")
 endforeach()
 add_custom_target(quorvel_docs ALL
-  DEPENDS "${generated}/quorvel.1.gz" "${generated}/changelog.gz")
+  DEPENDS "${generated}/quorvel.1.gz" "${generated}/changelog.gz" "${generated}/quorvel.desktop"
+          "${generated}/${QUORVEL_APPSTREAM_ID}.metainfo.xml")
 
 install(TARGETS quorvel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES "${packaging}/quorvel.desktop" DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES "${generated}/quorvel.desktop" DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 foreach(size 16 32 48 64 128 256)
   install(FILES "${packaging}/icons/quorvel-${size}.png"
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
@@ -63,8 +77,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.quorvel.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The face the windows are laid out for; without it a wider one stands in and
-# the captions are shrunk to fit their boxes.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# the captions are shrunk to fit their boxes. Qt's own translations, so that
+# its message boxes' buttons speak the windows' language.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
 # Qt's Wayland plugin: only a Wayland session without X11, or a user who asks
 # for it, needs it; everywhere else the program runs through X11. So it is
 # installed with the program by default, and a system without it (a server

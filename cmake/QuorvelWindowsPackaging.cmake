@@ -3,7 +3,8 @@
 # build/<preset>/package/: the installer quorvel-<version>-setup.exe (NSIS,
 # packaging/windows/quorvel.nsi) and the portable quorvel-<version>-win64.zip
 # (Quorvel\quorvel.exe and Quorvel\LICENSE.txt). The version is the
-# project's. Both depend on nothing but their contents: the files they hold
+# project's. The installer speaks the languages of the catalogues. Both
+# depend on nothing but their contents: the files they hold
 # carry the one time stamp of SourceDateEpoch.cmake and fixed permissions,
 # in a fixed order. With QUORVEL_SIGNING_PKCS12 set in the environment when
 # configuring, the program, the uninstaller and the installer are signed
@@ -51,12 +52,22 @@ add_custom_command(OUTPUT "${staging}/Quorvel/quorvel.exe" "${staging}/Quorvel/L
   DEPENDS quorvel "${licence_txt}"
   VERBATIM)
 
+# The installer's other languages and their texts, from the catalogues.
+set(languages "${PROJECT_BINARY_DIR}/packaging/languages.nsh")
+file(GLOB catalogues CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/translations/quorvel_*.ts")
+add_custom_command(OUTPUT "${languages}"
+  COMMAND Python3::Interpreter "${PROJECT_SOURCE_DIR}/scripts/translations.py" nsis "${languages}"
+  DEPENDS "${PROJECT_SOURCE_DIR}/scripts/translations.py" ${catalogues} "${script}"
+  VERBATIM)
+
 add_custom_command(OUTPUT "${setup}"
   COMMAND ${CMAKE_COMMAND} -E make_directory "${package_dir}"
   COMMAND "${QUORVEL_MAKENSIS}" -V2 -NOCD "-DVERSION=${PROJECT_VERSION}"
           "-DPROGRAM=${staging}/Quorvel/quorvel.exe" "-DLICENSE=${staging}/Quorvel/LICENSE.txt"
-          "-DICON=${icon}" "-DOUTFILE=${setup}" ${sign_installer} "${script}"
+          "-DICON=${icon}" "-DOUTFILE=${setup}" "-DLANGUAGES=${languages}" ${sign_installer}
+          "${script}"
   DEPENDS "${staging}/Quorvel/quorvel.exe" "${staging}/Quorvel/LICENSE.txt" "${script}" "${icon}"
+          "${languages}"
   COMMENT "Making the installer ${setup}"
   VERBATIM)
 

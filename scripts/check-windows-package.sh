@@ -76,9 +76,10 @@ snapshot before
 # An older version to replace: the same installer script, another version
 # and another program file (the debug build).
 older="$snapshots/quorvel-0.9.0-setup.exe"
+python3 scripts/translations.py nsis "$snapshots/languages.nsh"
 makensis -V2 -NOCD -DVERSION=0.9.0 -DPROGRAM=build/mingw/quorvel.exe \
   -DLICENSE=LICENSE -DICON=packaging/icons/quorvel.ico "-DOUTFILE=$older" \
-  packaging/windows/quorvel.nsi
+  "-DLANGUAGES=$snapshots/languages.nsh" packaging/windows/quorvel.nsi
 wine "Z:$older" /S
 grep -q "0.9.0" <<< "$(wine reg query "$key" /reg:64)" || fail "the older version did not install"
 

@@ -3,15 +3,16 @@
 # helper that installs only what is missing.
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation
-  dpkg-dev qt6-wayland)
+  dpkg-dev qt6-wayland python3 qt6-l10n-tools)
 TEST_PACKAGES=(libgtest-dev libgmock-dev locales
   xvfb xauth xdotool xclip x11-utils python3-pyatspi at-spi2-core dbus dbus-bin fonts-dejavu-core
-  fonts-noto-core openbox)
+  fonts-noto-core fonts-noto-cjk qt6-translations-l10n openbox)
 # libclang-rt-dev: the sanitizer and fuzzer runtimes of the release's default
 # clang, whichever version that is (14 on Debian 12, 19 on Debian 13).
 CI_PACKAGES=(clang clang-format libclang-rt-dev openssl)
 PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream gzip devscripts)
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest fonts-wine xvfb xauth)
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest fonts-wine xvfb xauth locales
+  fonts-noto-cjk fonts-noto-core)
 WINDOWS_PACKAGE_PACKAGES=(nsis zip osslsigncode)
 
 # Runs a command as root, through sudo when we are not root already.
@@ -34,13 +35,21 @@ install_packages() {
   fi
 }
 
-# Makes sure the German locale used by the locale test is installed.
+# Makes sure the locales named (de_DE by default, which the locale test
+# uses) are installed, in UTF-8.
 ensure_test_locale() {
-  if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
-    echo "Generating the de_DE.UTF-8 locale for the tests"
-    as_root localedef -i de_DE -f UTF-8 de_DE.UTF-8
-  fi
+  local name
+  for name in "${@:-de_DE}"; do
+    if ! locale -a 2>/dev/null | grep -qi "^$name\.utf-\?8$"; then
+      echo "Generating the $name.UTF-8 locale for the tests"
+      as_root localedef -i "$name" -f UTF-8 "$name.UTF-8"
+    fi
+  done
 }
+
+# The locales of the catalogues' languages: Wine takes a program's language
+# from its locale, which must be installed.
+WINDOWS_TEST_LOCALES=(de_DE fr_FR es_ES ja_JP zh_CN ar_EG)
 
 # Starts a private Xvfb display (extra Xvfb options as arguments) and points
 # DISPLAY and a fresh XDG_RUNTIME_DIR at it; stop_xvfb ends it.
@@ -75,8 +84,23 @@ start_wine() {
     </dev/null >/dev/null 2>&1
   "$WINE_DIR/wine64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
     </dev/null >/dev/null 2>&1
+  # The fonts of a Japanese, Chinese or Arabic desktop. Wine finds them for
+  # the windows' own face by the locale's character set; its menus, title
+  # bars and message boxes are drawn in Tahoma, which gets them linked, as
+  # Windows links its own.
+  local face
+  for face in "Tahoma"; do
+    "$WINE_DIR/wine64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+      /v "$face" /t REG_MULTI_SZ /f \
+      /d 'NotoSansCJK-Regular.ttc,Noto Sans CJK JP\0NotoSansCJK-Regular.ttc,Noto Sans CJK SC\0NotoSansArabic-Regular.ttf,Noto Sans Arabic' \
+      </dev/null >/dev/null 2>&1
+  done
   "$WINE_DIR/wineserver" -w
   cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+  cp /usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc \
+    /usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc \
+    /usr/share/fonts/truetype/noto/NotoSansArabic-Regular.ttf \
+    /usr/share/fonts/truetype/noto/NotoSansArabic-Bold.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
   "$WINE_DIR/wineserver" -p </dev/null >/dev/null 2>&1
   "$WINE_DIR/wine64" wineboot </dev/null >/dev/null 2>&1
 }

@@ -16,7 +16,7 @@ rm -rf build/release/package
 cpack --preset release
 
 deb=(build/release/package/quorvel_*.deb)
-desktop-file-validate packaging/quorvel.desktop
+desktop-file-validate build/release/packaging/quorvel.desktop
 appstreamcli validate --no-net build/release/packaging/*.metainfo.xml
 # Errors fail the build; warnings are printed.
 lintian --fail-on error --allow-root "${deb[0]}"

@@ -9,6 +9,7 @@ cd "$(dirname "$0")/.."
 source scripts/lib.sh
 
 install_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
+ensure_test_locale "${WINDOWS_TEST_LOCALES[@]}"
 cmake --preset mingw
 cmake --build --preset mingw
 

@@ -35,7 +35,7 @@ void StartSysInfo(const SysInfoServices& services) {
     started = false;
   }
   if (!started)
-    ShowMessage(services.desktop, kUnavailableMessage);
+    ShowMessage(services.desktop, Tr(kUnavailableMessage));
 }
 
 }  // namespace quorvel::sysinfo

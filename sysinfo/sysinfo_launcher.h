@@ -9,6 +9,7 @@
 
 #include "app/desktop.h"
 #include "app/programs.h"
+#include "app/translation.h"
 #include "sysinfo/key_value.h"
 #include "sysinfo/registry.h"
 
@@ -21,7 +22,8 @@ inline constexpr const char* kToolValue = "PATH";
 inline constexpr const char* kToolsFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 inline constexpr const char* kToolsFolderValue = "MSINFO";
 inline constexpr const char* kToolFileName = "\\MSINFO32.EXE";
-inline constexpr const char* kUnavailableMessage = "System Information Is Unavailable At This Time";
+inline constexpr std::string_view kUnavailableMessage =
+    Mark("System Information Is Unavailable At This Time");
 
 // What StartSysInfo works with.
 struct SysInfoServices {

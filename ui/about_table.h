@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "app/translation.h"
 #include "ui/control_table.h"
 
 namespace quorvel::ui {
@@ -16,10 +17,10 @@ inline constexpr WindowLayout kAboutWindow{
 // time the window loads.
 inline constexpr ScreenPlace kAboutPlace{.left = 2340, .top = 1935};
 
-inline constexpr std::string_view kAboutDescription =
+inline constexpr std::string_view kAboutDescription = Mark(
     "This application calculates the hyperfocal distance for your lens, based on the lens' focal "
-    "distance and your aperature (f/) opening.";
-inline constexpr std::string_view kNotice = "\u00A9 2026 Quorvel developers";
+    "distance and your aperature (f/) opening.");
+inline constexpr std::string_view kNotice = Mark("\u00A9 2026 Quorvel developers");
 inline constexpr std::string_view kWebAddress = "www.quorvel.example";
 
 inline constexpr std::uint32_t kBlue = 0x00FF0000;
@@ -35,7 +36,7 @@ inline constexpr std::array kAboutControls{
                .height = 540,
                .tabIndex = 1,
                .border = Border::Sunken,
-               .accessibleName = "Quorvel icon"},
+               .accessibleName = Mark("Quorvel icon")},
     ControlRow{.name = "lblTitle",
                .kind = ControlKind::Label,
                .left = 1050,
@@ -77,12 +78,13 @@ inline constexpr std::array kAboutControls{
                .tabIndex = 6,
                .font = {.underline = true},
                .align = Align::Right,
-               .foreColour = kBlue},
+               .foreColour = kBlue,
+               .leftToRight = true},
     // The default button; Esc closes the window as OK does, through the
     // window's own cancel key.
     ControlRow{.name = "cmdOK",
                .kind = ControlKind::Button,
-               .caption = "OK",
+               .caption = Mark("OK"),
                .left = 3840,
                .top = 2280,
                .width = 1260,

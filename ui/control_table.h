@@ -59,7 +59,11 @@ struct ControlRow {
   Border border = Border::None;
   std::uint32_t backColour = kDefaultColour;
   std::uint32_t foreColour = kDefaultColour;
-  bool isDefault = false;    // Enter presses it
+  bool isDefault = false;  // Enter presses it
+  // Its text reads left to right in a mirrored window too, where numbers
+  // and addresses would otherwise be turned about ("-8" as "8-"); text boxes
+  // always do.
+  bool leftToRight = false;
   std::string_view names{};  // a caption: the control it names to a screen reader
   // What a screen reader says: the name of a control that no caption names,
   // and what it adds after a control's name.

@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "app/translation.h"
 #include "calc/hyperfocal.h"
 #include "ui/handler_guard.h"
 
@@ -10,11 +11,11 @@ namespace quorvel::ui {
 
 std::string ResultAccessibleName(std::string_view caption) {
   // The caption's sign column holds a blank before a result that is not
-  // negative; the name has its own blank after the colon.
+  // negative; the sentence has its own blank after the colon.
   std::size_t start = caption.find_first_not_of(' ');
   if (start == std::string_view::npos)
-    return "Hyperfocal distance";
-  return "Hyperfocal distance: " + std::string(caption.substr(start));
+    return Tr("Hyperfocal distance");
+  return Fill(Tr("Hyperfocal distance: %1"), {caption.substr(start)});
 }
 
 Form1::Form1(Form1View& view, Desktop& desktop, AboutViewFactory makeAboutView)

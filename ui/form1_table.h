@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "app/translation.h"
 #include "ui/control_table.h"
 
 namespace quorvel::ui {
@@ -15,9 +16,9 @@ inline constexpr FontStyle kPromptFont{.points = 9.75};
 
 // The menu bar's one menu and its two items: "Quorvel He&lp" (F1) does
 // nothing, "About" is the About command.
-inline constexpr std::string_view kMenuCaption = "&Help";
-inline constexpr std::string_view kHelpItemCaption = "Quorvel He&lp";
-inline constexpr std::string_view kContactItemCaption = "About";
+inline constexpr std::string_view kMenuCaption = Mark("&Help");
+inline constexpr std::string_view kHelpItemCaption = Mark("Quorvel He&lp");
+inline constexpr std::string_view kContactItemCaption = Mark("About");
 
 inline constexpr std::uint32_t kHighlightText = SystemColour(14);
 
@@ -42,7 +43,7 @@ inline constexpr std::array kForm1Controls{
     ControlRow{.name = "Label1",
                .kind = ControlKind::Label,
                .parent = "Frame1",
-               .caption = "Enter your focal length: ",
+               .caption = Mark("Enter your focal length: "),
                .left = 480,
                .top = 495,
                .width = 2175,
@@ -59,11 +60,11 @@ inline constexpr std::array kForm1Controls{
                .width = 975,
                .height = 285,
                .tabIndex = 0,
-               .description = "millimetres"},
+               .description = Mark("millimetres")},
     ControlRow{.name = "Label4",
                .kind = ControlKind::Label,
                .parent = "Frame1",
-               .caption = "  mm",
+               .caption = Mark("  mm"),
                .left = 3720,
                .top = 495,
                .width = 495,
@@ -72,7 +73,7 @@ inline constexpr std::array kForm1Controls{
     ControlRow{.name = "Label2",
                .kind = ControlKind::Label,
                .parent = "Frame1",
-               .caption = "Enter your aperature (F/_)",
+               .caption = Mark("Enter your aperature (F/_)"),
                .left = 120,
                .top = 975,
                .width = 2535,
@@ -92,7 +93,7 @@ inline constexpr std::array kForm1Controls{
     ControlRow{.name = "cCalculate",
                .kind = ControlKind::Button,
                .parent = "Frame1",
-               .caption = "&Calculate",
+               .caption = Mark("&Calculate"),
                .left = 1080,
                .top = 1680,
                .width = 1575,
@@ -108,10 +109,11 @@ inline constexpr std::array kForm1Controls{
                .tabIndex = 6,
                .font = {.points = 9.75, .bold = true},
                .border = Border::Single,
-               .backColour = kHighlightText},
+               .backColour = kHighlightText,
+               .leftToRight = true},
     ControlRow{.name = "cBye",
                .kind = ControlKind::Button,
-               .caption = "E&xit",
+               .caption = Mark("E&xit"),
                .left = 3240,
                .top = 3000,
                .width = 1575,

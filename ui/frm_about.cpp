@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/identity.h"
+#include "app/translation.h"
 
 namespace quorvel::ui {
 
@@ -28,14 +29,14 @@ void frmAbout::Show() {
 }
 
 void frmAbout::Form_Load() {
-  const std::string title(AppIdentity::title);
-  const std::string version = "Version " + std::to_string(AppIdentity::major) + "." +
-                              std::to_string(AppIdentity::minor) + "." +
-                              std::to_string(AppIdentity::revision);
-  window_->SetText(AboutText::WindowCaption, "About " + title);
-  window_->SetText(AboutText::Version, version);
+  const std::string_view title = AppIdentity::title;
+  const std::string number = std::to_string(AppIdentity::major) + "." +
+                             std::to_string(AppIdentity::minor) + "." +
+                             std::to_string(AppIdentity::revision);
+  window_->SetText(AboutText::WindowCaption, Fill(Tr("About %1"), {title}));
+  window_->SetText(AboutText::Version, Fill(Tr("Version %1"), {number}));
   window_->SetText(AboutText::Title, title);
-  window_->SetText(AboutText::Summary, title + ", " + version);
+  window_->SetText(AboutText::Summary, Fill(Tr("%1, Version %2"), {title, number}));
 }
 
 void frmAbout::cmdOK_Click() {

@@ -35,6 +35,34 @@ PixelRect ToClientPixels(std::span<const ControlRow> table, const ControlRow& ro
   return Scale(left, top, row.width, row.height, dpi);
 }
 
+PixelRect Mirror(const PixelRect& rect, int parentWidth) {
+  return {parentWidth - rect.left - rect.width, rect.top, rect.width, rect.height};
+}
+
+PixelRect ToPixels(std::span<const ControlRow> table, const ControlRow& row,
+                   const WindowLayout& window, double dpi, Direction direction) {
+  PixelRect rect = ToPixels(row, dpi);
+  if (direction == Direction::LeftToRight)
+    return rect;
+  const ControlRow* parent = FindRow(table, row.parent);
+  return Mirror(rect,
+                parent ? ToPixels(*parent, dpi).width : TwipsToPixels(window.clientWidth, dpi));
+}
+
+PixelRect ToClientPixels(std::span<const ControlRow> table, const ControlRow& row,
+                         const WindowLayout& window, double dpi, Direction direction) {
+  PixelRect rect = ToClientPixels(table, row, dpi);
+  if (direction == Direction::LeftToRight)
+    return rect;
+  return Mirror(rect, TwipsToPixels(window.clientWidth, dpi));
+}
+
+Align VisualAlign(const ControlRow& row, Direction direction) {
+  if (direction == Direction::LeftToRight)
+    return row.align;
+  return row.align == Align::Left ? Align::Right : Align::Left;
+}
+
 const ControlRow* FindRow(std::span<const ControlRow> table, std::string_view name) {
   if (name.empty())
     return nullptr;

@@ -33,6 +33,28 @@ PixelRect ToPixels(const ControlRow& row, double dpi);
 // moved by the frame's position.
 PixelRect ToClientPixels(std::span<const ControlRow> table, const ControlRow& row, double dpi);
 
+// The way a window reads. Right to left (Arabic, Hebrew) the window is the
+// mirror image of its table: each control's left edge is its parent's width
+// less the table's left edge and width; tops, sizes, the tab order and the
+// reading order stay as the table has them.
+enum class Direction { LeftToRight, RightToLeft };
+
+// `rect` mirrored in a parent `parentWidth` wide: its right edge becomes its
+// left one.
+PixelRect Mirror(const PixelRect& rect, int parentWidth);
+
+// ToPixels and ToClientPixels for a window of `window` that reads in
+// `direction`: right to left, mirrored in the parent (the frame, or the
+// client area). Mirrored after scaling, so that flush edges stay flush.
+PixelRect ToPixels(std::span<const ControlRow> table, const ControlRow& row,
+                   const WindowLayout& window, double dpi, Direction direction);
+PixelRect ToClientPixels(std::span<const ControlRow> table, const ControlRow& row,
+                         const WindowLayout& window, double dpi, Direction direction);
+
+// Where a caption's text stands in its box as the eye sees it, in a window
+// that reads in `direction`: mirrored with the window, right to left.
+Align VisualAlign(const ControlRow& row, Direction direction);
+
 // The row named `name`, or nullptr.
 const ControlRow* FindRow(std::span<const ControlRow> table, std::string_view name);
 

@@ -20,9 +20,12 @@
 ; installing with /D, does the same in two steps that each say how they went.
 ;
 ; makensis is given, with /D: VERSION (the project's), PROGRAM (quorvel.exe),
-; LICENSE (the licence as a text file), ICON (the program's .ico) and OUTFILE;
-; and SIGN, a command that signs the file it is given, when the release is
-; signed.
+; LICENSE (the licence as a text file), ICON (the program's .ico), OUTFILE,
+; LANGUAGES (the other languages and their texts, made from the catalogues
+; by scripts/translations.py); and SIGN, a command that signs the file it is
+; given, when the release is signed. The installer speaks the user's
+; language where it has it, English otherwise; its own texts are the
+; LangStrings below, whose English is the source of the catalogues.
 
 Unicode true
 Target amd64-unicode
@@ -80,6 +83,12 @@ Var Updating
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
+LangString Running ${LANG_ENGLISH} "Quorvel is running from $INSTDIR.$\r$\n$\r$\nClose it, then choose Retry."
+LangString FolderInUse ${LANG_ENGLISH} "$INSTDIR holds other files, and so does the Quorvel folder in it. Choose another folder for Quorvel."
+LangString InstalledElsewhere ${LANG_ENGLISH} "Quorvel is installed in $0. To install it into $INSTDIR, uninstall it first."
+LangString NotInstalled ${LANG_ENGLISH} "Quorvel could not be fully installed into $INSTDIR."
+LangString NotRemoved ${LANG_ENGLISH} "Quorvel could not be removed from $INSTDIR."
+!include "${LANGUAGES}"
 
 ; The 64-bit registry and Program Files, and the shortcuts of all users. An
 ; installed copy, wherever it is, is where an update goes.
@@ -95,8 +104,7 @@ Function .onInit
     ${If} $INSTDIR != "$PROGRAMFILES64\${NAME}"
     ${AndIf} $INSTDIR != $0
     ${AndIf} "$INSTDIR\${NAME}" != $0
-      MessageBox MB_OK|MB_ICONSTOP \
-        "Quorvel is installed in $0. To install it into $INSTDIR, uninstall it first." /SD IDOK
+      MessageBox MB_OK|MB_ICONSTOP "$(InstalledElsewhere)" /SD IDOK
       SetErrorLevel ${EXIT_INSTALLED_ELSEWHERE}
       Quit
     ${EndIf}
@@ -126,8 +134,7 @@ Function CheckChosenFolder
     StrCpy $R8 "$INSTDIR\${NAME}"
     Call FolderIsEmpty
     ${If} $R9 == 0
-      MessageBox MB_OK|MB_ICONEXCLAMATION \
-        "$INSTDIR holds other files, and so does the ${NAME} folder in it. Choose another folder for Quorvel."
+      MessageBox MB_OK|MB_ICONEXCLAMATION "$(FolderInUse)"
       Abort
     ${EndIf}
   ${EndIf}
@@ -160,7 +167,7 @@ Function ${prefix}CheckNotRunning
       ${ExitDo}
     ${EndIf}
     MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-      "Quorvel is running from $INSTDIR.$\r$\n$\r$\nClose it, then choose Retry." \
+      "$(Running)" \
       /SD IDCANCEL IDRETRY again
     SetErrorLevel ${EXIT_RUNNING}
     Quit
@@ -190,8 +197,7 @@ Section "Quorvel"
       StrCpy $R8 "$INSTDIR\${NAME}"
       Call FolderIsEmpty
       ${If} $R9 == 0
-        MessageBox MB_OK|MB_ICONSTOP \
-          "$INSTDIR holds other files, and so does the ${NAME} folder in it. Choose another folder for Quorvel." /SD IDOK
+        MessageBox MB_OK|MB_ICONSTOP "$(FolderInUse)" /SD IDOK
         SetErrorLevel ${EXIT_FOLDER_IN_USE}
         Quit
       ${EndIf}
@@ -229,7 +235,7 @@ Section "Quorvel"
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
   ${If} ${Errors}
     SetErrorLevel ${EXIT_NOT_WRITTEN}
-    Abort "Quorvel could not be fully installed into $INSTDIR."
+    Abort "$(NotInstalled)"
   ${EndIf}
 SectionEnd
 
@@ -243,7 +249,7 @@ Section "Uninstall"
   Delete "$INSTDIR\LICENSE.txt"
   ${If} ${Errors}
     SetErrorLevel ${EXIT_NOT_REMOVED}
-    Abort "Quorvel could not be removed from $INSTDIR."
+    Abort "$(NotRemoved)"
   ${EndIf}
   Delete "$SMPROGRAMS\${NAME}.lnk"
   ClearErrors

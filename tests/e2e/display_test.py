@@ -21,6 +21,7 @@ import tempfile
 
 UNREACHABLE = "because no display answers at the address it was given"
 SUDO = "" if os.geteuid() == 0 else "sudo "
+LOCALE = ("LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG")
 
 
 def main():
@@ -45,13 +46,22 @@ def main():
              'the Qt platform plugin "wayland" is not installed'),
             ("another fatal error", [program], {"QT_QPA_PLATFORM": "minimalegl"},
              "because Qt stopped it with this error: "),
+            # In the user's language, as the desktop's locale says.
+            ("no display, in German", [program], {"LANG": "de_DE.UTF-8"},
+             "braucht eine grafische Anzeige"),
+            ("no X server, in Japanese", [program],
+             {"LANGUAGE": "ja", "LANG": "fr_FR.UTF-8", "DISPLAY": ":999"}, "ウィンドウを開けません"),
+            ("no X server, in Arabic", [program], {"LC_ALL": "ar_EG.UTF-8", "DISPLAY": ":999"},
+             "لا يستطيع Quorvel فتح نافذته"),
         ]
         failures = 0
         for name, command, variables, expected in cases:
             env = {k: v for k, v in os.environ.items()
-                   if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XAUTHORITY")}
-            env.update(variables, XDG_RUNTIME_DIR=os.environ.get("XDG_RUNTIME_DIR", "/tmp"))
-            result = subprocess.run(command, env=env, capture_output=True, text=True, timeout=60)
+                   if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XAUTHORITY") + LOCALE}
+            env.update(LANG="C", XDG_RUNTIME_DIR=os.environ.get("XDG_RUNTIME_DIR", "/tmp"))
+            env.update(variables)
+            result = subprocess.run(command, env=env, capture_output=True, text=True,
+                                    encoding="utf-8", timeout=60)
             message = result.stderr
             ok = result.returncode == 1 and expected in message and advice_works(name, message, env)
             others = [cause for _, _, _, cause in cases if cause != expected and cause in message]
@@ -95,7 +105,7 @@ def advice_works(name, message, env):
         return True
     # Still running when the time is up: it got past the display and shows its window.
     started = subprocess.run(["timeout", "10", *shlex.split(run)], env=env,
-                             capture_output=True, text=True, timeout=60)
+                             capture_output=True, text=True, encoding="utf-8", timeout=60)
     if started.returncode != 124:
         print(f"{run!r} ended with {started.returncode}: {started.stderr}", file=sys.stderr)
         return False

@@ -70,10 +70,11 @@ def wait_for_quietly(predicate, timeout):
 
 
 class Program:
-    def __init__(self, executable):
+    def __init__(self, executable, locale="C"):
         self.runtime_dir = tempfile.TemporaryDirectory()
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                   QT_ACCESSIBILITY="1", LC_ALL="C", XDG_RUNTIME_DIR=self.runtime_dir.name)
+                   QT_ACCESSIBILITY="1", LC_ALL=locale, XDG_RUNTIME_DIR=self.runtime_dir.name)
+        env.pop("LANGUAGE", None)
         env.pop("QT_QPA_PLATFORM", None)
         self.process = subprocess.Popen([executable], env=env)
 
@@ -356,12 +357,42 @@ def run(executable):
             program.process.wait()
 
 
+def run_in_arabic(executable):
+    """The program in an Arabic desktop: its texts, the spoken result and
+    the error report in Arabic, the result in its own form."""
+    notifications = Notifications()
+    program = Program(executable, locale="ar_EG.UTF-8")
+    try:
+        main = wait_for("the main window on the accessibility bus", lambda: program.window("Morlith"))
+        check(wait_for("the prompt", lambda: label_text(main, "أدخل البعد البؤري")),
+              "the prompts are in Arabic")
+        program.focus("Morlith")
+        program.type("50")
+        program.keys("Tab")
+        program.type("8")
+        program.keys("Tab", "space")
+        heard = "المسافة البؤرية الفائقة: 3.42 ft."
+        wait_for("the result's notification", lambda: notifications.names == [heard])
+        check(True, f"the result is spoken in Arabic: {heard!r}")
+        program.keys("shift+Tab", "shift+Tab", "ctrl+a", "BackSpace", "Tab", "Tab", "space")
+        box = wait_for("the error box", lambda: program.window("Quorvel"))
+        report = wait_for("the error text", lambda: label_text(box, "الخطأ "))
+        check("1001" in report and "البعد البؤري" in report, f"the error box reports: {report!r}")
+        program.keys("Return")
+        wait_for("the error box to close", lambda: program.window("Quorvel") is None)
+    finally:
+        if program.process.poll() is None:
+            program.process.kill()
+            program.process.wait()
+
+
 def main():
     if len(sys.argv) != 2:
         print("usage: e2e_test.py PATH-TO-QUORVEL", file=sys.stderr)
         return 2
     try:
         run(os.path.abspath(sys.argv[1]))
+        run_in_arabic(os.path.abspath(sys.argv[1]))
     except Failure as failure:
         print(f"FAILED: {failure}", file=sys.stderr)
         return 1

@@ -83,3 +83,50 @@ TEST(LayoutTest, TabOrderReadingOrderAndOverlaps) {
 
 }  // namespace
 }  // namespace quorvel::ui
+
+namespace quorvel::ui {
+namespace {
+
+TEST(MirrorTest, ARightToLeftWindowIsTheMirrorImageOfItsTable) {
+  EXPECT_EQ(Mirror({10, 5, 20, 7}, 100), (PixelRect{70, 5, 20, 7}));
+  EXPECT_EQ(Mirror({0, 0, 100, 7}, 100), (PixelRect{0, 0, 100, 7}));
+  const ControlRow* focal = FindRow(kForm1Controls, "iFocal");
+  // Within the frame, 289 pixels wide at 96 DPI, and within the client area.
+  EXPECT_EQ(ToPixels(kForm1Controls, *focal, kForm1Window, 96, Direction::RightToLeft),
+            (PixelRect{40, 32, 65, 19}));
+  EXPECT_EQ(ToClientPixels(kForm1Controls, *focal, kForm1Window, 96, Direction::RightToLeft),
+            (PixelRect{49, 72, 65, 19}));
+  EXPECT_EQ(ToPixels(kForm1Controls, *focal, kForm1Window, 96, Direction::LeftToRight),
+            ToPixels(*focal, 96));
+  // Edges flush in the table stay flush mirrored, at every DPI: Exit and the
+  // frame at the left, each prompt's right edge against its box.
+  const ControlRow* exit = FindRow(kForm1Controls, "cBye");
+  const ControlRow* frame = FindRow(kForm1Controls, "Frame1");
+  for (double dpi : {96.0, 120.0, 144.0, 168.0, 192.0}) {
+    auto place = [&](const ControlRow& row) {
+      return ToClientPixels(kForm1Controls, row, kForm1Window, dpi, Direction::RightToLeft);
+    };
+    EXPECT_EQ(place(*exit).left, place(*frame).left) << dpi;
+    PixelRect prompt = place(*FindRow(kForm1Controls, "Label2"));
+    PixelRect box = place(*FindRow(kForm1Controls, "iAperature"));
+    EXPECT_GE(prompt.left, box.left + box.width) << dpi << ": the prompt stands right of its box";
+  }
+}
+
+TEST(MirrorTest, CaptionsAreAlignedAsTheMirrorImage) {
+  const struct {
+    const char* name;
+    Align leftToRight;
+    Align rightToLeft;
+  } cases[] = {{"Label1", Align::Right, Align::Left},
+               {"iHyper", Align::Left, Align::Right},
+               {"Label3", Align::Left, Align::Right}};
+  for (const auto& c : cases) {
+    const ControlRow* row = FindRow(kForm1Controls, c.name);
+    EXPECT_EQ(VisualAlign(*row, Direction::LeftToRight), c.leftToRight) << c.name;
+    EXPECT_EQ(VisualAlign(*row, Direction::RightToLeft), c.rightToLeft) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace quorvel::ui

@@ -52,7 +52,7 @@ AboutWindow::AboutWindow(frmAbout& handlers, const QPixmap& picture)
   dialog_->setObjectName(QStringLiteral("frmAbout"));
   dialog_->setModal(false);
   double dpi = dialog_->logicalDpiY();
-  Controls controls = BuildControls(dialog_, kAboutControls, dpi, picture);
+  Controls controls = BuildControls(dialog_, kAboutControls, kAboutWindow, dpi, picture);
   title_ = controls.get<QLabel>("lblTitle");
   version_ = controls.get<QLabel>("lblVersion");
   QRect client = ToQRect(ClientPixels(kAboutWindow, kAboutPlace, dpi));

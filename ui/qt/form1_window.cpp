@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 
+#include "app/translation.h"
 #include "ui/form1_table.h"
 #include "ui/qt/about_window.h"
 #include "ui/qt/app_icon.h"
@@ -23,12 +24,12 @@ Form1Window::Form1Window(Desktop& desktop, QWidget* parent)
   setWindowTitle(ToQString(kForm1Window.caption));
   setWindowIcon(icon_);
 
-  QMenu* menu = menuBar()->addMenu(ToQString(kMenuCaption));
+  QMenu* menu = menuBar()->addMenu(ToQString(Tr(kMenuCaption)));
   menu->setObjectName(QStringLiteral("Menu"));
-  QAction* help = menu->addAction(ToQString(kHelpItemCaption));
+  QAction* help = menu->addAction(ToQString(Tr(kHelpItemCaption)));
   help->setObjectName(QStringLiteral("Help"));
   help->setShortcut(QKeySequence(Qt::Key_F1));
-  QAction* contact = menu->addAction(ToQString(kContactItemCaption));
+  QAction* contact = menu->addAction(ToQString(Tr(kContactItemCaption)));
   contact->setObjectName(QStringLiteral("Contact"));
   connect(contact, &QAction::triggered, this, [this] { handlers_.Contact_Click(); });
 
@@ -36,7 +37,7 @@ Form1Window::Form1Window(Desktop& desktop, QWidget* parent)
   double dpi = client->logicalDpiY();
   client->setMinimumSize(ToQRect(ClientPixels(kForm1Window, dpi)).size());
   setCentralWidget(client);
-  Controls controls = BuildControls(client, kForm1Controls, dpi);
+  Controls controls = BuildControls(client, kForm1Controls, kForm1Window, dpi);
 
   focal_ = controls.get<QLineEdit>("iFocal");
   aperture_ = controls.get<QLineEdit>("iAperature");

@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/form_builder.h"
 
+#include <QGlyphRun>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
+#include <QRawFont>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <QTextLayout>
+#include <algorithm>
 #include <limits>
 #include <vector>
 
+#include "app/translation.h"
 #include "ui/qt/qt_text.h"
 
 namespace quorvel::ui::qt {
@@ -53,15 +58,21 @@ SystemColours SystemColoursOf(const QPalette& palette) {
                        .highlightText = ToRgb(palette.color(QPalette::HighlightedText))};
 }
 
-QWidget* CreateWidget(const ControlRow& row, QWidget* parent, const QPixmap& picture) {
-  QString caption = ToQString(row.caption);
+QWidget* CreateWidget(const ControlRow& row, QWidget* parent, const QPixmap& picture,
+                      Direction direction) {
+  QString caption = ToQString(Tr(row.caption));
   switch (row.kind) {
     case ControlKind::Label: {
       auto* label = new QLabel(caption, parent);
       label->setTextFormat(Qt::PlainText);
       label->setWordWrap(true);
-      label->setAlignment(Qt::AlignTop |
-                          (row.align == Align::Right ? Qt::AlignRight : Qt::AlignLeft));
+      // Qt would align a caption by the direction of its own text ("Morlith"
+      // to the left in a mirrored window): the mirror image is set as it is.
+      Qt::Alignment align =
+          VisualAlign(row, direction) == Align::Right ? Qt::AlignRight : Qt::AlignLeft;
+      if (direction == Direction::RightToLeft)
+        align |= Qt::AlignAbsolute;
+      label->setAlignment(Qt::AlignTop | align);
       // A single border: a one-pixel line in the text colour on all four
       // sides, which a sunken panel would draw white on two of them.
       if (row.border == Border::Single) {
@@ -133,14 +144,19 @@ QFont MakeFont(const FontStyle& style) {
 
 namespace {
 
-constexpr double kSmallestPoints = 6.0;
+// No caption is set smaller than this, in any language: a translation that
+// would need less is written shorter.
+constexpr double kSmallestPoints = 8.0;
+// Nor narrower than this, in percent of the face's width.
+constexpr int kNarrowestStretch = 70;
 
-// Measured as QLabel paints the text: in its contents rect, less its margin
-// and, for a label with a frame and no indent of its own, half an "x" on the
-// sides the text is aligned to. QLabel's size hints (heightForWidth,
-// minimumSizeHint) would serve if they reserved that half "x" too: they
-// reserve a whole one, and so would shrink the framed result's caption
-// (9.75 to 8.5 pt in Noto) where it is drawn whole.
+// Whether `label`'s caption fits its box whole in `font`, as QLabel lays it
+// out: within its frame, indent and margin, wrapped if it wraps, and aligned
+// as it is. The lines must fit the box's width; in height what counts is the
+// ink, since the faces of some scripts (Arabic, Japanese) give lines far
+// taller than their letters, to make room for marks the text may not have.
+// QLabel's size hints would not serve: they reserve a whole "x" of indent
+// beside a framed caption where QLabel paints with half of one.
 bool Fits(const QLabel* label, const QFont& font) {
   QFontMetrics metrics(font);
   QRect box = label->contentsRect().marginsRemoved(
@@ -155,15 +171,59 @@ bool Fits(const QLabel* label, const QFont& font) {
   }
   int flags = static_cast<int>(align) | (label->wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine);
   QRect needed = metrics.boundingRect(box, flags, label->text());
-  return needed.width() <= box.width() && needed.height() <= box.height();
+  if (needed.width() > box.width())
+    return false;
+  if (needed.height() <= box.height() && !(align & Qt::AlignVCenter))
+    return true;
+  QTextLayout layout(label->text(), font);
+  QTextOption option;
+  option.setWrapMode(label->wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
+  layout.setTextOption(option);
+  qreal height = 0;
+  layout.beginLayout();
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(box.width());
+    height += metrics.leading();
+    line.setPosition(QPointF(0, height));
+    height += line.height();
+  }
+  layout.endLayout();
+  qreal offset = align & Qt::AlignVCenter ? (box.height() - height) / 2 : 0;
+  for (const QGlyphRun& run : layout.glyphRuns()) {
+    const QList<quint32> glyphs = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+      QRectF ink = run.rawFont().boundingRect(glyphs[i]).translated(positions[i]);
+      if (!ink.isEmpty() && (ink.top() + offset < 0 || ink.bottom() + offset > box.height()))
+        return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace
 
 void FitCaption(QLabel* label, const FontStyle& style) {
   QFont font = MakeFont(style);
-  while (font.pointSizeF() > kSmallestPoints && !Fits(label, font))
-    font.setPointSizeF(font.pointSizeF() - 0.25);
+  // A line taller than the box is centred in it, where its ink fits.
+  auto fits = [label](const QFont& candidate) {
+    const Qt::Alignment horizontal = label->alignment() & Qt::AlignHorizontal_Mask;
+    label->setAlignment(horizontal | Qt::AlignTop);
+    if (Fits(label, candidate))
+      return true;
+    label->setAlignment(horizontal | Qt::AlignVCenter);
+    if (QFontMetrics(candidate).boundingRect(label->text()).height() > label->height() &&
+        Fits(label, candidate))
+      return true;
+    label->setAlignment(horizontal | Qt::AlignTop);
+    return false;
+  };
+  while (font.pointSizeF() > kSmallestPoints && !fits(font))
+    font.setPointSizeF(std::max(kSmallestPoints, font.pointSizeF() - 0.25));
+  // At the smallest size, a text that is still too wide for its box (a wide
+  // face, a long word) is set narrower instead, as a condensed face sets it.
+  for (int stretch = 95; stretch >= kNarrowestStretch && !fits(font); stretch -= 5)
+    font.setStretch(stretch);
   label->setFont(font);
 }
 
@@ -175,14 +235,20 @@ QWidget* Controls::operator[](std::string_view name) const {
   return byName_.value(ToQString(name), nullptr);
 }
 
-Controls BuildControls(QWidget* client, std::span<const ControlRow> table, double dpi,
-                       const QPixmap& picture) {
+Controls BuildControls(QWidget* client, std::span<const ControlRow> table,
+                       const WindowLayout& window, double dpi, const QPixmap& picture) {
+  // Qt mirrors what it lays out itself (menus, group box titles, message
+  // boxes), but no geometry that is set: the table is mirrored here.
+  const Direction direction = client->layoutDirection() == Qt::RightToLeft ? Direction::RightToLeft
+                                                                           : Direction::LeftToRight;
   Controls controls;
   for (const ControlRow& row : table) {
     QWidget* parent = row.parent.empty() ? client : controls[row.parent];
-    QWidget* widget = CreateWidget(row, parent, picture);
+    QWidget* widget = CreateWidget(row, parent, picture, direction);
     widget->setObjectName(ToQString(row.name));
-    widget->setGeometry(ToQRect(ToPixels(row, dpi)));
+    if (row.leftToRight || row.kind == ControlKind::TextBox)
+      widget->setLayoutDirection(Qt::LeftToRight);
+    widget->setGeometry(ToQRect(ToPixels(table, row, window, dpi, direction)));
     if (auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty())
       FitCaption(label, row.font);
     else
@@ -199,9 +265,9 @@ Controls BuildControls(QWidget* client, std::span<const ControlRow> table, doubl
     if (!row.names.empty())
       controls.get<QLabel>(row.name)->setBuddy(controls[row.names]);
     if (!row.accessibleName.empty())
-      controls[row.name]->setAccessibleName(ToQString(row.accessibleName));
+      controls[row.name]->setAccessibleName(ToQString(Tr(row.accessibleName)));
     if (!row.description.empty())
-      controls[row.name]->setAccessibleDescription(ToQString(row.description));
+      controls[row.name]->setAccessibleDescription(ToQString(Tr(row.description)));
   }
 
   // Made in reading order, each one over those before it. A widget's place

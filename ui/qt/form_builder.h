@@ -33,7 +33,8 @@ inline Rgb ToRgb(const QColor& colour) {
 QFont MakeFont(const FontStyle& style);
 
 // Sets `label`'s font: `style` where its caption fits its box whole, else
-// smaller, in steps of a quarter point, until it does. The fixed layout was
+// smaller, in steps of a quarter point, until it does, but never below 8
+// points. The fixed layout was
 // made for the classic face; where a wider one stands in for it (a machine
 // without Liberation Sans), the caption shrinks rather than lose its end.
 void FitCaption(QLabel* label, const FontStyle& style);
@@ -56,17 +57,20 @@ class Controls {
   }
 
  private:
-  friend Controls BuildControls(QWidget*, std::span<const ControlRow>, double, const QPixmap&);
+  friend Controls BuildControls(QWidget*, std::span<const ControlRow>, const WindowLayout&, double,
+                                const QPixmap&);
   QHash<QString, QWidget*> byName_;
 };
 
-// Creates every control of `table` inside `client`, placed and scaled for
-// `dpi`, with its caption, font, alignment, border and colours, and chains the
-// focus through the focusable controls in the order of their tab index.
+// Creates every control of `table`, a window of `window`, inside `client`,
+// placed and scaled for `dpi` and mirrored when `client` reads right to left,
+// with its caption and accessible texts in the user's language, font,
+// alignment, border and colours, and chains the focus through the focusable
+// controls in the order of their tab index.
 // The controls are made, and so stacked and walked by screen readers, in the
 // table's reading order; a caption lies beneath a control it overlaps. A
 // picture box shows `picture`.
-Controls BuildControls(QWidget* client, std::span<const ControlRow> table, double dpi,
-                       const QPixmap& picture = {});
+Controls BuildControls(QWidget* client, std::span<const ControlRow> table,
+                       const WindowLayout& window, double dpi, const QPixmap& picture = {});
 
 }  // namespace quorvel::ui::qt

@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <initializer_list>
 #include <memory>
 
 #include <fcntl.h>
@@ -15,50 +14,38 @@
 #include <unistd.h>
 #include <xcb/xcb.h>
 
+#include "app/translation.h"
+
 namespace quorvel::ui::qt {
 namespace {
 
-// The messages, each whole, its values in %1, %2, ... (Fill puts them in).
+// The messages, each whole, its values in %1, %2, ... (Fill puts them in);
+// they are shown in the user's language.
 constexpr std::string_view kNoDisplay =
-    "Quorvel is a desktop program and needs a graphical display, but none is set (DISPLAY and "
-    "WAYLAND_DISPLAY are empty). Start it from your desktop.";
+    Mark("Quorvel is a desktop program and needs a graphical display, but none is set (DISPLAY and "
+    "WAYLAND_DISPLAY are empty). Start it from your desktop.");
 constexpr std::string_view kUnreachable =
-    "Quorvel cannot open its window, because no display answers at the address it was given "
+    Mark("Quorvel cannot open its window, because no display answers at the address it was given "
     "(DISPLAY=\"%1\", WAYLAND_DISPLAY=\"%2\", QT_QPA_PLATFORM=\"%3\"). Check that the display is "
-    "running and that these variables name it.";
+    "running and that these variables name it.");
 constexpr std::string_view kVirtualDisplay =
-    "On a machine without a display, run it in a virtual one; on Debian:";
+    Mark("On a machine without a display, run it in a virtual one; on Debian:");
 constexpr std::string_view kX11Refused =
-    "Quorvel cannot open its window, because the display \"%1\" refused it: this user may not "
+    Mark("Quorvel cannot open its window, because the display \"%1\" refused it: this user may not "
     "use that display. Start Quorvel as the user who is logged in to the desktop, not with sudo, "
     "and check that XAUTHORITY, if it is set, names that user's authority file "
-    "(XAUTHORITY=\"%2\").";
+    "(XAUTHORITY=\"%2\").");
 constexpr std::string_view kWaylandRefused =
-    "Quorvel cannot open its window, because the display \"%1\" refused it: this user may not "
-    "use that display. Start Quorvel as the user who is logged in to the desktop, not with sudo.";
+    Mark("Quorvel cannot open its window, because the display \"%1\" refused it: this user may not "
+    "use that display. Start Quorvel as the user who is logged in to the desktop, not with sudo.");
 constexpr std::string_view kWaylandMissing =
-    "Quorvel cannot open its window, because the Qt platform plugin \"wayland\" is not "
-    "installed. Install it, or leave QT_QPA_PLATFORM empty to run Quorvel through X11; on Debian:";
+    Mark("Quorvel cannot open its window, because the Qt platform plugin \"wayland\" is not "
+    "installed. Install it, or leave QT_QPA_PLATFORM empty to run Quorvel through X11; on Debian:");
 constexpr std::string_view kPluginMissing =
-    "Quorvel cannot open its window, because Qt has no platform plugin named \"%1\". Check the "
-    "name that QT_QPA_PLATFORM or the -platform option gives.";
+    Mark("Quorvel cannot open its window, because Qt has no platform plugin named \"%1\". Check the "
+    "name that QT_QPA_PLATFORM or the -platform option gives.");
 constexpr std::string_view kOther =
-    "Quorvel cannot start, because Qt stopped it with this error: %1";
-
-std::string Fill(std::string_view text, std::initializer_list<std::string_view> values) {
-  std::string filled;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
-      auto index = static_cast<std::size_t>(text[i + 1] - '1');
-      if (index < values.size())
-        filled += values.begin()[index];
-      ++i;
-    } else {
-      filled += text[i];
-    }
-  }
-  return filled;
-}
+    Mark("Quorvel cannot start, because Qt stopped it with this error: %1");
 
 std::string Variable(const char* name) {
   const char* value = std::getenv(name);
@@ -84,7 +71,7 @@ std::string ShellWord(std::string_view word) {
 // How to run the program in a virtual display, in commands that work as
 // printed.
 std::string VirtualDisplayAdvice(std::string_view startedAs) {
-  return std::string(kVirtualDisplay) + "\n  " + AsRoot("apt-get install xvfb") + "\n  xvfb-run " +
+  return Tr(kVirtualDisplay) + "\n  " + AsRoot("apt-get install xvfb") + "\n  xvfb-run " +
          ShellWord(startedAs) + "\n";
 }
 
@@ -212,25 +199,25 @@ std::string StartFailureMessage(const StartFailure& failure, std::string_view qt
                                 std::string_view startedAs) {
   switch (failure.kind) {
     case StartFailureKind::DisplayUnreachable:
-      return Fill(kUnreachable,
+      return Fill(Tr(kUnreachable),
                   {Variable("DISPLAY"), Variable("WAYLAND_DISPLAY"), Variable("QT_QPA_PLATFORM")}) +
              "\n" + VirtualDisplayAdvice(startedAs);
     case StartFailureKind::DisplayRefused:
       if (failure.platform == "xcb")
-        return Fill(kX11Refused, {Variable("DISPLAY"), Variable("XAUTHORITY")}) + "\n";
-      return Fill(kWaylandRefused, {Variable("WAYLAND_DISPLAY")}) + "\n";
+        return Fill(Tr(kX11Refused), {Variable("DISPLAY"), Variable("XAUTHORITY")}) + "\n";
+      return Fill(Tr(kWaylandRefused), {Variable("WAYLAND_DISPLAY")}) + "\n";
     case StartFailureKind::PluginMissing:
       if (failure.platform.starts_with("wayland"))
-        return std::string(kWaylandMissing) + "\n  " + AsRoot("apt-get install qt6-wayland") + "\n";
-      return Fill(kPluginMissing, {failure.platform}) + "\n";
+        return Tr(kWaylandMissing) + "\n  " + AsRoot("apt-get install qt6-wayland") + "\n";
+      return Fill(Tr(kPluginMissing), {failure.platform}) + "\n";
     case StartFailureKind::Other:
       break;
   }
-  return Fill(kOther, {qtError}) + "\n";
+  return Fill(Tr(kOther), {qtError}) + "\n";
 }
 
 std::string NoDisplayMessage(std::string_view startedAs) {
-  return std::string(kNoDisplay) + "\n" + VirtualDisplayAdvice(startedAs);
+  return Tr(kNoDisplay) + "\n" + VirtualDisplayAdvice(startedAs);
 }
 
 }  // namespace quorvel::ui::qt

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/win32/about_window.h"
 
+#include "app/translation.h"
 #include "ui/about_table.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/ids.h"
@@ -16,8 +17,9 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 }  // namespace
 
 AboutWindow::AboutWindow(HINSTANCE instance, HWND owner, frmAbout& handlers) : handlers_(handlers) {
-  Create(instance, kAboutClass, kExStyle, kStyle, owner, nullptr);
-  BuildControls(kAboutControls, "cmdOK");
+  Create(instance, kAboutClass, kExStyle | (TextsRightToLeft() ? WS_EX_RTLREADING : 0), kStyle,
+         owner, nullptr);
+  BuildControls(kAboutControls, kAboutWindow, "cmdOK");
   ok_ = control("cmdOK");
   title_ = control("lblTitle");
   version_ = control("lblVersion");
@@ -35,13 +37,15 @@ void AboutWindow::Place(UINT dpi) {
 void AboutWindow::SetText(AboutText which, std::string_view text) {
   switch (which) {
     case AboutText::WindowCaption:
-      SetWindowTextUtf8(hwnd(), text);
+      SetWindowTextW(hwnd(), Shown(text).c_str());
       break;
     case AboutText::Title:
       SetWindowTextUtf8(title_, text);
+      FitCaption(title_);
       break;
     case AboutText::Version:
-      SetWindowTextUtf8(version_, text);
+      SetWindowTextW(version_, Shown(text).c_str());
+      FitCaption(version_);
       break;
     case AboutText::Summary:
       names().SetDescription(hwnd(), text);

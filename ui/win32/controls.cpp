@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "app/translation.h"
+#include "app/win_text.h"
 #include "ui/colours.h"
 #include "ui/win32/ids.h"
 #include "ui/win32/resource_ids.h"
@@ -62,9 +64,15 @@ bool HasTrueTypeFace(std::wstring_view face) {
 // its scalable form, "Microsoft Sans Serif", with the same metrics. Where
 // that is missing (Wine), the bitmap face serves up to 120 DPI, where its
 // sizes still follow, and above it the font mapper's nearest outline face.
+// The bitmap face has the characters of the Western code page only: a
+// language written with others (Japanese, Arabic) always gets the scalable
+// face, which the system completes from its other fonts.
 const wchar_t* FaceAt(UINT dpi) {
   static const bool scalable = HasTrueTypeFace(L"Microsoft Sans Serif");
-  return scalable || dpi > 120 ? L"Microsoft Sans Serif" : L"MS Sans Serif";
+  const bool western =
+      win::Narrow(Wide(Tr(Mark("Enter your focal length: ")) + Tr(Mark("E&xit"))), 1252)
+          .has_value();
+  return scalable || !western || dpi > 120 ? L"Microsoft Sans Serif" : L"MS Sans Serif";
 }
 
 // The STATIC class's procedure, under the picture box's own.
@@ -104,21 +112,29 @@ struct Kind {
   DWORD exStyle;
 };
 
-Kind KindOf(const ControlRow& row) {
+Kind KindOf(const ControlRow& row, Direction direction) {
+  // Right to left, a caption reads from the right; numbers and addresses
+  // are kept left to right.
+  const DWORD reading =
+      direction == Direction::RightToLeft && !row.leftToRight ? WS_EX_RTLREADING : 0;
   switch (row.kind) {
     case ControlKind::Label:
       return {L"STATIC",
-              static_cast<DWORD>(SS_NOPREFIX | (row.align == Align::Right ? SS_RIGHT : SS_LEFT) |
-                                 (row.border == Border::Single ? WS_BORDER : 0)),
-              0};
+              static_cast<DWORD>(
+                  SS_NOPREFIX | (VisualAlign(row, direction) == Align::Right ? SS_RIGHT : SS_LEFT) |
+                  (row.border == Border::Single ? WS_BORDER : 0)),
+              reading};
     case ControlKind::TextBox:
       return {L"EDIT", WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::Button:
       return {L"BUTTON",
               static_cast<DWORD>(WS_TABSTOP | (row.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)),
-              0};
+              reading};
     case ControlKind::Frame:
-      return {L"BUTTON", BS_GROUPBOX, 0};
+      return {
+          L"BUTTON",
+          static_cast<DWORD>(BS_GROUPBOX | (direction == Direction::RightToLeft ? BS_RIGHT : 0)),
+          reading};
     case ControlKind::Picture:
       return {L"STATIC", WS_TABSTOP | SS_ICON | SS_CENTERIMAGE, WS_EX_CLIENTEDGE};
     case ControlKind::Line:
@@ -129,18 +145,24 @@ Kind KindOf(const ControlRow& row) {
 
 }  // namespace
 
-Controls::Controls(HWND parent, std::span<const ControlRow> table, UINT dpi)
-    : parent_(parent), table_(table), windows_(table.size(), nullptr) {
+Controls::Controls(HWND parent, std::span<const ControlRow> table, const WindowLayout& window,
+                   UINT dpi)
+    : parent_(parent),
+      table_(table),
+      window_(window),
+      direction_(TextsRightToLeft() ? Direction::RightToLeft : Direction::LeftToRight),
+      windows_(table.size(), nullptr) {
   auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
   for (std::size_t index = 0; index < table.size(); ++index) {
     const ControlRow& row = table[index];
-    Kind kind = KindOf(row);
+    Kind kind = KindOf(row, direction_);
     if (!kind.className)
       continue;
-    HWND control = CreateWindowExW(kind.exStyle, kind.className, Wide(row.caption).c_str(),
-                                   WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(index))),
-                                   instance, nullptr);
+    std::string caption = Tr(row.caption);
+    HWND control = CreateWindowExW(
+        kind.exStyle, kind.className, (row.leftToRight ? Wide(caption) : Shown(caption)).c_str(),
+        WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(index))), instance, nullptr);
     if (row.kind == ControlKind::TextBox)
       SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
     if (row.kind == ControlKind::Picture) {
@@ -170,21 +192,71 @@ HWND Controls::operator[](std::string_view name) const {
   return row ? windows_[static_cast<std::size_t>(row - table_.data())] : nullptr;
 }
 
-HFONT Controls::Font(const FontStyle& style) {
-  FontKey key{style.points, style.bold, style.underline};
+HFONT Controls::Font(const FontStyle& style, int stretch) {
+  FontKey key{style.points, style.bold, style.underline, stretch};
   auto found = fonts_.find(key);
   if (found != fonts_.end())
     return found->second;
+  int width = 0;
+  if (stretch != 100) {
+    // A narrower font: its characters' average width, as a share of the
+    // face's own at the same height.
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(screen, Font(style));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen, &metrics);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    width = std::max(1, MulDiv(metrics.tmAveCharWidth, stretch, 100));
+  }
   HFONT font =
-      CreateFontW(-FontPixels(style.points, dpi_), 0, 0, 0, style.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                  style.underline, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
-                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, FaceAt(dpi_));
+      CreateFontW(-FontPixels(style.points, dpi_), width, 0, 0, style.bold ? FW_BOLD : FW_NORMAL,
+                  FALSE, style.underline, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS,
+                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, FaceAt(dpi_));
   fonts_.emplace(key, font);
   return font;
 }
 
+bool Controls::Fits(HWND control, const ControlRow& row, HFONT font) const {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  RECT client{};
+  GetClientRect(control, &client);
+  const bool button = row.kind == ControlKind::Button;
+  // A button draws its caption on one line within its edges.
+  const int edges = button ? 2 * GetSystemMetrics(SM_CXEDGE) + 2 : 0;
+  RECT needed{0, 0, client.right - edges, 0};
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, font);
+  DrawTextW(dc, text.c_str(), -1, &needed,
+            DT_CALCRECT | (button ? DT_SINGLELINE : DT_WORDBREAK | DT_NOPREFIX));
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return needed.right <= client.right - edges && needed.bottom <= client.bottom;
+}
+
+void Controls::FitCaption(HWND control) {
+  auto found = std::ranges::find(windows_, control);
+  if (found == windows_.end())
+    return;
+  const ControlRow& row = table_[static_cast<std::size_t>(found - windows_.begin())];
+  FontStyle style = row.font;
+  HFONT font = Font(style);
+  if (row.kind == ControlKind::Label || row.kind == ControlKind::Button) {
+    constexpr double kSmallestPoints = 8.0;
+    while (style.points > kSmallestPoints && !Fits(control, row, font)) {
+      style.points = std::max(kSmallestPoints, style.points - 0.25);
+      font = Font(style);
+    }
+    for (int stretch = 95; stretch >= 70 && !Fits(control, row, font); stretch -= 5)
+      font = Font(style, stretch);
+  }
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
 HFONT Controls::DefaultFont() const {
-  auto found = fonts_.find(FontKey{FontStyle{}.points, false, false});
+  auto found = fonts_.find(FontKey{FontStyle{}.points, false, false, 100});
   return found == fonts_.end() ? nullptr : found->second;
 }
 
@@ -212,10 +284,10 @@ void Controls::Layout(UINT dpi) {
       }
       SendMessageW(control, STM_SETICON, reinterpret_cast<WPARAM>(picture_), 0);
     }
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(row.font)), FALSE);
-    PixelRect rect = ToClientPixels(table_, row, dpi);
+    PixelRect rect = ToClientPixels(table_, row, window_, dpi, direction_);
     SetWindowPos(control, nullptr, rect.left, rect.top, rect.width, rect.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    FitCaption(control);
   }
   InvalidateRect(parent_, nullptr, TRUE);
   for (auto& [key, font] : old)
@@ -229,7 +301,7 @@ void Controls::PaintLines(HDC dc) const {
   for (const ControlRow& row : table_) {
     if (row.kind != ControlKind::Line)
       continue;
-    PixelRect rect = ToClientPixels(table_, row, dpi_);
+    PixelRect rect = ToClientPixels(table_, row, window_, dpi_, direction_);
     RECT area{rect.left, rect.top, rect.left + rect.width, rect.top + std::max(1, rect.height)};
     HBRUSH brush = CreateSolidBrush(ToColorRef(ColoursOf(row, system).fore));
     FillRect(dc, &area, brush);

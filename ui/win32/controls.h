@@ -15,6 +15,12 @@
 //            with a procedure of its own over it that shows the focus
 //   Line     painted by the window (PaintLines), not a control
 //
+// Captions are in the user's language. A window whose texts read right to
+// left is the table's mirror image: each control placed mirrored, each
+// caption aligned mirrored and read right to left; the text boxes and the
+// rows kept left to right (ControlRow::leftToRight) read left to right, and
+// the icon is not turned about.
+//
 // Each control's id is ControlId(row) (ids.h). They are created in the
 // table's reading order, each one beneath those before it, so the z-order
 // from the top is the reading order: screen readers walk the controls in it,
@@ -36,8 +42,9 @@ namespace quorvel::ui::win32 {
 
 class Controls {
  public:
-  // Creates the controls of `table` in `parent`, laid out for `dpi`.
-  Controls(HWND parent, std::span<const ControlRow> table, UINT dpi);
+  // Creates the controls of `table` in `parent`, a window of `window`, laid
+  // out for `dpi`.
+  Controls(HWND parent, std::span<const ControlRow> table, const WindowLayout& window, UINT dpi);
   ~Controls();
   Controls(const Controls&) = delete;
   Controls& operator=(const Controls&) = delete;
@@ -56,12 +63,22 @@ class Controls {
   // The font of the window's default style at the current DPI.
   HFONT DefaultFont() const;
 
+  // Gives `control`, a caption or a button, its row's font where its text
+  // fits it whole, else a smaller one, in steps of a quarter point down to
+  // 8 points, and then a narrower one: a translation, or a face wider than
+  // the classic one, is never cut. Called again when its text changes.
+  void FitCaption(HWND control);
+
  private:
-  using FontKey = std::tuple<double, bool, bool>;
-  HFONT Font(const FontStyle& style);
+  // Points, bold, underline, and the width in percent of the face's own.
+  using FontKey = std::tuple<double, bool, bool, int>;
+  HFONT Font(const FontStyle& style, int stretch = 100);
+  bool Fits(HWND control, const ControlRow& row, HFONT font) const;
 
   HWND parent_;
   std::span<const ControlRow> table_;
+  WindowLayout window_;
+  Direction direction_;
   std::vector<HWND> windows_;  // by row; none for a line
   std::map<FontKey, HFONT> fonts_;
   HICON picture_ = nullptr;

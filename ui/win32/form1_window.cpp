@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "app/number_format.h"
+#include "app/translation.h"
 #include "ui/form1_table.h"
 #include "ui/win32/about_window.h"
 #include "ui/win32/accessibility.h"
@@ -18,12 +19,34 @@ namespace {
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS;
 constexpr DWORD kExStyle = 0;
 
+// Right to left, the caption reads from the right too.
+DWORD ReadingStyle() {
+  return TextsRightToLeft() ? WS_EX_RTLREADING : 0;
+}
+
+// Appends an item to `menu`: a command, or the popup `popup`. Right to left,
+// the menu bar's one menu stands at its right and the menu's items read
+// from the right.
+void AddItem(HMENU menu, const std::wstring& text, UINT command, HMENU popup = nullptr) {
+  const bool rightToLeft = TextsRightToLeft();
+  MENUITEMINFOW item{};
+  item.cbSize = sizeof(item);
+  item.fMask = MIIM_FTYPE | MIIM_STRING | (popup ? MIIM_SUBMENU : MIIM_ID);
+  item.fType = static_cast<UINT>(MFT_STRING | (rightToLeft && !popup ? MFT_RIGHTORDER : 0) |
+                                 (rightToLeft && popup ? MFT_RIGHTJUSTIFY : 0));
+  item.wID = command;
+  item.hSubMenu = popup;
+  std::wstring copy = text;
+  item.dwTypeData = copy.data();
+  InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &item);
+}
+
 HMENU MakeMenu() {
   HMENU help = CreatePopupMenu();
-  AppendMenuW(help, MF_STRING, kHelpCommand, (Wide(kHelpItemCaption) + L"\tF1").c_str());
-  AppendMenuW(help, MF_STRING, kContactCommand, Wide(kContactItemCaption).c_str());
+  AddItem(help, Shown(Tr(kHelpItemCaption)) + L"\tF1", kHelpCommand);
+  AddItem(help, Shown(Tr(kContactItemCaption)), kContactCommand);
   HMENU bar = CreateMenu();
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), Wide(kMenuCaption).c_str());
+  AddItem(bar, Shown(Tr(kMenuCaption)), 0, help);
   return bar;
 }
 
@@ -32,13 +55,13 @@ HMENU MakeMenu() {
 Form1Window::Form1Window(HINSTANCE instance, Desktop& desktop)
     : instance_(instance),
       handlers_(*this, desktop, [this](frmAbout& about) { return MakeAboutWindow(about); }) {
-  Create(instance, kForm1Class, kExStyle, kStyle, nullptr, MakeMenu());
+  Create(instance, kForm1Class, kExStyle | ReadingStyle(), kStyle, nullptr, MakeMenu());
   SetWindowTextUtf8(hwnd(), kForm1Window.caption);
 
   ACCEL f1{FVIRTKEY, VK_F1, kHelpCommand};
   accelerators_ = CreateAcceleratorTableW(&f1, 1);
 
-  BuildControls(kForm1Controls, "iFocal");
+  BuildControls(kForm1Controls, kForm1Window, "iFocal");
   focal_ = control("iFocal");
   aperture_ = control("iAperature");
   result_ = control("iHyper");
@@ -90,6 +113,7 @@ std::string Form1Window::BoxText(Box box) const {
 
 void Form1Window::SetResult(std::string_view caption, std::string_view accessibleName) {
   SetWindowTextUtf8(result_, caption);
+  FitCaption(result_);
   names().Set(result_, accessibleName);
   // Screen readers speak a live region's change, also to the same text.
   NotifyLiveRegion(result_);

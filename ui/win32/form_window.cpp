@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/win32/form_window.h"
 
+#include "app/translation.h"
 #include "ui/win32/dpi.h"
 
 namespace quorvel::ui::win32 {
@@ -16,16 +17,17 @@ std::string_view Trimmed(std::string_view text) {
 
 }  // namespace
 
-void FormWindow::BuildControls(std::span<const ControlRow> table, std::string_view first) {
-  controls_ = std::make_unique<Controls>(hwnd(), table, WindowDpi(hwnd()));
+void FormWindow::BuildControls(std::span<const ControlRow> table, const WindowLayout& window,
+                               std::string_view first) {
+  controls_ = std::make_unique<Controls>(hwnd(), table, window, WindowDpi(hwnd()));
   focus_ = control(first);
   for (const ControlRow& row : table) {
     if (!row.names.empty())
-      names_.Set(control(row.names), Trimmed(row.caption));
+      names_.Set(control(row.names), Trimmed(Tr(row.caption)));
     if (!row.accessibleName.empty())
-      names_.Set(control(row.name), row.accessibleName);
+      names_.Set(control(row.name), Tr(row.accessibleName));
     if (!row.description.empty())
-      names_.SetDescription(control(row.name), row.description);
+      names_.SetDescription(control(row.name), Tr(row.description));
   }
   names_.StartIfScreenReader();
 }

@@ -33,11 +33,14 @@ class FormParts {
 // names' end of COM, which may handle messages, can reach a window of it.
 class FormWindow : private FormParts, public Window {
  protected:
-  // Builds the controls of `table` at the window's DPI, each caption naming
-  // the control its row names; the focus is to start on the control named
-  // `first`.
-  void BuildControls(std::span<const ControlRow> table, std::string_view first);
+  // Builds the controls of `table`, a window of `window`, at the window's
+  // DPI, each caption naming the control its row names; the focus is to
+  // start on the control named `first`.
+  void BuildControls(std::span<const ControlRow> table, const WindowLayout& window,
+                     std::string_view first);
   HWND control(std::string_view name) const { return (*controls_)[name]; }
+  // Fits the font of `control` to the text it was given (Controls::FitCaption).
+  void FitCaption(HWND control) { controls_->FitCaption(control); }
   // The names screen readers announce for the controls.
   AccessibleNames& names() { return names_; }
   // Puts the focus on `target` now, and whenever the window is active again.

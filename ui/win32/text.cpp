@@ -1,12 +1,27 @@
 // SPDX-License-Identifier: MIT
 #include "ui/win32/text.h"
 
+#include <algorithm>
+
+#include "app/translation.h"
 #include "app/win_text.h"
 
 namespace quorvel::ui::win32 {
 
 std::wstring Wide(std::string_view text) {
   return win::Widen(text).value_or(L"\uFFFD");
+}
+
+std::wstring Shown(std::string_view text) {
+  std::wstring wide = Wide(text);
+  // A name written left to right ("Morlith") stays as it is.
+  auto rightToLeft = [](wchar_t c) {
+    return (c >= 0x0590 && c <= 0x08FF) || (c >= 0xFB1D && c <= 0xFDFF) ||
+           (c >= 0xFE70 && c <= 0xFEFF);
+  };
+  if (!TextsRightToLeft() || std::ranges::none_of(wide, rightToLeft))
+    return wide;
+  return L"\u202B" + wide + L"\u202C";
 }
 
 std::string WindowText(HWND window) {

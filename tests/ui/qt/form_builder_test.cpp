@@ -30,7 +30,7 @@ namespace {
 TEST(FormBuilderTest, LargerDpiScalesTheWholeWindow) {
   for (double dpi : {144.0, 192.0}) {
     QWidget client;
-    Controls controls = BuildControls(&client, kForm1Controls, dpi);
+    Controls controls = BuildControls(&client, kForm1Controls, kForm1Window, dpi);
     for (const ControlRow& row : kForm1Controls) {
       QRect rect = controls[row.name]->geometry();
       double scale = dpi / 1440.0;
@@ -45,14 +45,14 @@ TEST(FormBuilderTest, NeighboursStayFlushAfterScaling) {
   // The Exit button's right edge is flush with the frame's at every DPI.
   for (double dpi : {96.0, 120.0, 144.0, 168.0, 192.0}) {
     QWidget client;
-    Controls controls = BuildControls(&client, kForm1Controls, dpi);
+    Controls controls = BuildControls(&client, kForm1Controls, kForm1Window, dpi);
     EXPECT_EQ(controls["cBye"]->geometry().right(), controls["Frame1"]->geometry().right()) << dpi;
   }
 }
 
 TEST(FormBuilderTest, ThingsThatTakeNoFocusLieBeneathThoseThatDo) {
   QWidget client;
-  Controls controls = BuildControls(&client, kForm1Controls, 96);
+  Controls controls = BuildControls(&client, kForm1Controls, kForm1Window, 96);
   // The unit label overlaps the focal-length box by one pixel; the box wins,
   // though the label comes after it in reading order.
   QWidget* frame = controls["Frame1"];
@@ -60,7 +60,7 @@ TEST(FormBuilderTest, ThingsThatTakeNoFocusLieBeneathThoseThatDo) {
   ASSERT_FALSE(overlap.isEmpty());
   EXPECT_EQ(frame->childAt(overlap.center()), controls["iFocal"]);
   EXPECT_EQ(frame->childAt(overlap.center() + QPoint(overlap.width(), 0)), controls["Label4"]);
-  Controls about = BuildControls(&client, kAboutControls, 96);
+  Controls about = BuildControls(&client, kAboutControls, kAboutWindow, 96);
   EXPECT_LT(client.children().indexOf(about["Line1(0)"]),
             client.children().indexOf(about["Line1(1)"]))
       << "the grey line is drawn over the white one";

@@ -20,10 +20,13 @@
 #include <initializer_list>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
+#include "app/catalogue.h"
 #include "app/identity.h"
+#include "app/language.h"
 #include "tests/support/windows_test_support.h"
 #include "ui/about_table.h"
 #include "ui/colours.h"
@@ -150,15 +153,14 @@ std::wstring Program() {
   return Variable(L"QUORVEL_EXE", testing::FromBuild(QUORVEL_EXE).wstring());
 }
 
-// One run of the program, at the DPI the test asks for. It is started as
-// the shell starts it: from QUORVEL_START (a Start-menu shortcut, say) where
-// that is set, else from its file.
-class QuorvelTest : public ::testing::TestWithParam<UINT> {
+// One run of the program. It is started as the shell starts it: from
+// QUORVEL_START (a Start-menu shortcut, say) where that is set, else from
+// its file.
+class QuorvelRun : public ::testing::Test {
  protected:
-  void SetUp() override { Start(GetParam()); }
-
   // Starts the program at `dpi` and waits for its main window in front.
   void Start(UINT dpi) {
+    dpi_ = dpi;
     SetDpi(dpi);
     std::wstring start = Variable(L"QUORVEL_START", Program());
     SHELLEXECUTEINFOW shell{};
@@ -263,12 +265,19 @@ class QuorvelTest : public ::testing::TestWithParam<UINT> {
            GetExitCodeProcess(process_, &code) && code == 0;
   }
 
-  double Dpi() const { return GetParam(); }
+  double Dpi() const { return dpi_; }
 
+  UINT dpi_ = 96;
   HANDLE process_ = nullptr;
   DWORD processId_ = 0;
   DWORD thread_ = 0;
   HWND main_ = nullptr;
+};
+
+// A run at the DPI the test asks for.
+class QuorvelTest : public QuorvelRun, public ::testing::WithParamInterface<UINT> {
+ protected:
+  void SetUp() override { Start(GetParam()); }
 };
 
 TEST_P(QuorvelTest, MainWindowFollowsItsTable) {
@@ -994,6 +1003,168 @@ TEST_P(QuorvelTest, EveryTextReadsInContrastThemes) {
     }
   }
 }
+
+// A text as the program shows it, without the right-to-left embedding that
+// it puts around a right-to-left text.
+std::wstring Plain(std::wstring text) {
+  std::erase(text, L'\u202B');
+  std::erase(text, L'\u202C');
+  return text;
+}
+
+// UTF-8 as UTF-16.
+std::wstring FromUtf8(std::string_view text) {
+  std::wstring wide(text.size(), L'\0');
+  wide.resize(static_cast<std::size_t>(
+      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                          static_cast<int>(wide.size()))));
+  return wide;
+}
+
+// The access key a caption gives: the character after its "&", lower case.
+wchar_t AccessKey(const std::wstring& text) {
+  std::size_t mark = text.find(L'&');
+  if (mark == std::wstring::npos || mark + 1 >= text.size())
+    return 0;
+  wchar_t key[2] = {text[mark + 1], 0};
+  CharLowerW(key);
+  return key[0];
+}
+
+// The program in the user's language, at a DPI. CTest runs these in the
+// language's locale (tests/ui/win32/CMakeLists.txt), in which Wine starts
+// the program with that UI language. That every caption is whole is checked
+// inside the test program (language_test.cpp), where the controls' fonts can
+// be measured.
+struct LanguageRun {
+  const char* catalogue;
+  UINT dpi;
+  friend void PrintTo(const LanguageRun& run, std::ostream* out) {
+    *out << run.catalogue << " at " << run.dpi << " DPI";
+  }
+};
+
+class LanguageTest : public QuorvelRun, public ::testing::WithParamInterface<LanguageRun> {
+ protected:
+  void SetUp() override {
+    // Only in that language's locale, where the program speaks it too.
+    if (ChooseLanguage(UserLanguagePreferences(), CatalogueLanguages()) != GetParam().catalogue)
+      GTEST_SKIP() << "runs in the locale of " << GetParam().catalogue;
+    Start(GetParam().dpi);
+  }
+
+  // `source` in the language of the run, from the catalogue compiled in.
+  std::wstring Expected(std::string_view source) const {
+    const Catalogue* catalogue = FindCatalogue(GetParam().catalogue);
+    return FromUtf8(catalogue ? TableTranslator(*catalogue).Translate(source)
+                              : std::string(source));
+  }
+  Direction direction() const {
+    return IsRightToLeft(GetParam().catalogue) ? Direction::RightToLeft : Direction::LeftToRight;
+  }
+  HWND OpenAnyAbout() {
+    PostMessageW(main_, WM_COMMAND, kContactCommand, 0);
+    HWND about = nullptr;
+    EXPECT_TRUE(WaitFor([&] {
+      about = FindWindowW(kAboutClass, nullptr);
+      return about != nullptr && IsWindowVisible(about);
+    })) << "About did not open";
+    return about;
+  }
+};
+
+TEST_P(LanguageTest, SpeaksTheLanguageMirroredWhereItReadsRightToLeft) {
+  const char* language = GetParam().catalogue;
+  // The texts, from the catalogue, and each of them whole.
+  for (const ControlRow& row : kForm1Controls) {
+    if (row.kind == ControlKind::TextBox || row.caption.empty())
+      continue;
+    HWND control = Control(row.name);
+    EXPECT_EQ(Plain(Text(control)), Expected(row.caption)) << language << " " << row.name;
+    EXPECT_EQ(ClientRect(control),
+              ToClientPixels(kForm1Controls, row, kForm1Window, Dpi(), direction()))
+        << language << " " << row.name;
+  }
+  // Alt and a key reach the menu bar and the buttons: their keys are unique.
+  std::vector<wchar_t> keys = {AccessKey(Expected(kMenuCaption)),
+                               AccessKey(Plain(Text(Control("cCalculate")))),
+                               AccessKey(Plain(Text(Control("cBye"))))};
+  for (wchar_t key : keys)
+    EXPECT_NE(key, 0) << language;
+  std::ranges::sort(keys);
+  EXPECT_EQ(std::ranges::adjacent_find(keys), keys.end()) << language << ": access keys repeat";
+
+  // Right to left: captions read from the right, the boxes and the result
+  // left to right (the menu, which another process cannot read under Wine,
+  // is checked inside tests/ui/win32/language_test.cpp).
+  const bool mirrored = direction() == Direction::RightToLeft;
+  EXPECT_EQ((GetWindowLongW(Control("Label1"), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0, mirrored);
+  for (const char* name : {"iFocal", "iAperature", "iHyper"})
+    EXPECT_FALSE(GetWindowLongW(Control(name), GWL_EXSTYLE) & WS_EX_RTLREADING) << name;
+  if (mirrored) {
+    EXPECT_GT(ClientRect(Control("Label1")).left, ClientRect(Control("iFocal")).left);
+  }
+  // The tab order stays the table's.
+  const char* order[] = {"iFocal", "iAperature", "cCalculate", "cBye", "iFocal"};
+  for (std::size_t i = 1; i < std::size(order); ++i)
+    EXPECT_EQ(GetNextDlgTabItem(main_, Control(order[i - 1]), FALSE), Control(order[i]));
+
+  // The result keeps its form.
+  Calculate(L"50", L"-8");
+  EXPECT_TRUE(WaitFor([&] { return Text(Control("iHyper")) == L"-3.42 ft."; })) << language;
+
+  HWND about = OpenAnyAbout();
+  ASSERT_NE(about, nullptr);
+  EXPECT_EQ(Plain(Text(about)),
+            Expected("About %1").replace(Expected("About %1").find(L"%1"), 2, L"Quorvel"));
+  for (const ControlRow& row : kAboutControls) {
+    if (row.kind == ControlKind::Line)
+      continue;
+    HWND control = AboutControl(about, row.name);
+    EXPECT_EQ(ClientRect(control), ToPixels(kAboutControls, row, kAboutWindow, Dpi(), direction()))
+        << language << " " << row.name;
+  }
+  std::wstring version = Expected("Version %1");
+  EXPECT_EQ(Plain(Text(AboutControl(about, "lblVersion"))),
+            version.replace(version.find(L"%1"), 2, L"1.0.0"));
+  EXPECT_EQ(Plain(Text(AboutControl(about, "cmdOK"))), Expected("OK"));
+  PostMessageW(AboutControl(about, "cmdOK"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(about); }));
+
+  // An error report in the language.
+  Calculate(L"", L"");
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    auto found = TopLevels(processId_, L"#32770", L"Quorvel");
+    box = found.empty() ? nullptr : found.front();
+    return box != nullptr;
+  })) << "no message box";
+  std::wstring error = Expected("Error %1\n\n%2");
+  error = error.substr(0, error.find(L"%1")) + L"1001";
+  std::wstring report;
+  EnumChildWindows(
+      box,
+      [](HWND child, LPARAM param) -> BOOL {
+        std::wstring text = Text(child);
+        if (text.find(L"1001") != std::wstring::npos)
+          *reinterpret_cast<std::wstring*>(param) = text;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&report));
+  EXPECT_TRUE(Plain(report).starts_with(error)) << language;
+  PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LanguageTest,
+                         ::testing::Values(LanguageRun{"ar", 96}, LanguageRun{"ar", 192},
+                                           LanguageRun{"ja", 144}, LanguageRun{"zh_CN", 96},
+                                           LanguageRun{"de", 96}, LanguageRun{"fr", 192},
+                                           LanguageRun{"es", 144}),
+                         [](const auto& run) {
+                           return std::string(run.param.catalogue) + "_" +
+                                  std::to_string(run.param.dpi);
+                         });
 
 INSTANTIATE_TEST_SUITE_P(Dpi, QuorvelTest, ::testing::Values(96u, 144u, 192u),
                          [](const auto& dpi) { return std::to_string(dpi.param); });
