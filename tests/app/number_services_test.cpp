@@ -158,7 +158,7 @@ TEST(ToNumberTest, ReadsDigitsAndSignsOfEveryScript) {
       {"\u00A050\u00A0", kPlainFormat, 50},              // no-break spaces around
       {"\u300050\u3000\u2009\u202F", kPlainFormat, 50},  // ideographic, thin, narrow
       {" \t\u200A-2.5\u2003", kPlainFormat, -2.5},
-      {"\u20002.8\u2000", kPlainFormat, 2.8},  // the first of the wide spaces
+      {"\u20002.8\u2000", kPlainFormat, 2.8},     // the first of the wide spaces
       {"\u0662\u066B\u0668", kPlainFormat, 2.8},  // the Arabic separator for "."
       {"\u0662\u066B\u0668", kComma, 2.8},        // and for ","
       {"2\u066B8", kPlainFormat, 2.8},            // with ASCII digits

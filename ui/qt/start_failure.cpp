@@ -21,28 +21,28 @@ namespace {
 
 // The messages, each whole, its values in %1, %2, ... (Fill puts them in);
 // they are shown in the user's language.
-constexpr std::string_view kNoDisplay =
-    Mark("Quorvel is a desktop program and needs a graphical display, but none is set (DISPLAY and "
+constexpr std::string_view kNoDisplay = Mark(
+    "Quorvel is a desktop program and needs a graphical display, but none is set (DISPLAY and "
     "WAYLAND_DISPLAY are empty). Start it from your desktop.");
-constexpr std::string_view kUnreachable =
-    Mark("Quorvel cannot open its window, because no display answers at the address it was given "
+constexpr std::string_view kUnreachable = Mark(
+    "Quorvel cannot open its window, because no display answers at the address it was given "
     "(DISPLAY=\"%1\", WAYLAND_DISPLAY=\"%2\", QT_QPA_PLATFORM=\"%3\"). Check that the display is "
     "running and that these variables name it.");
 constexpr std::string_view kVirtualDisplay =
     Mark("On a machine without a display, run it in a virtual one; on Debian:");
-constexpr std::string_view kX11Refused =
-    Mark("Quorvel cannot open its window, because the display \"%1\" refused it: this user may not "
+constexpr std::string_view kX11Refused = Mark(
+    "Quorvel cannot open its window, because the display \"%1\" refused it: this user may not "
     "use that display. Start Quorvel as the user who is logged in to the desktop, not with sudo, "
     "and check that XAUTHORITY, if it is set, names that user's authority file "
     "(XAUTHORITY=\"%2\").");
-constexpr std::string_view kWaylandRefused =
-    Mark("Quorvel cannot open its window, because the display \"%1\" refused it: this user may not "
+constexpr std::string_view kWaylandRefused = Mark(
+    "Quorvel cannot open its window, because the display \"%1\" refused it: this user may not "
     "use that display. Start Quorvel as the user who is logged in to the desktop, not with sudo.");
-constexpr std::string_view kWaylandMissing =
-    Mark("Quorvel cannot open its window, because the Qt platform plugin \"wayland\" is not "
+constexpr std::string_view kWaylandMissing = Mark(
+    "Quorvel cannot open its window, because the Qt platform plugin \"wayland\" is not "
     "installed. Install it, or leave QT_QPA_PLATFORM empty to run Quorvel through X11; on Debian:");
-constexpr std::string_view kPluginMissing =
-    Mark("Quorvel cannot open its window, because Qt has no platform plugin named \"%1\". Check the "
+constexpr std::string_view kPluginMissing = Mark(
+    "Quorvel cannot open its window, because Qt has no platform plugin named \"%1\". Check the "
     "name that QT_QPA_PLATFORM or the -platform option gives.");
 constexpr std::string_view kOther =
     Mark("Quorvel cannot start, because Qt stopped it with this error: %1");
