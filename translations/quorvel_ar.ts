@@ -7,17 +7,17 @@
         <source>Error %1
 
 %2</source>
-        <translation>الخطأ %1
+        <translation>خطأ %1
 
 %2</translation>
     </message>
     <message>
         <source>The focal length is too large a number.</source>
-        <translation>البعد البؤري عدد كبير جدًا.</translation>
+        <translation>البعد البؤري عدد أكبر من اللازم.</translation>
     </message>
     <message>
         <source>The f-number is too large a number.</source>
-        <translation>فتحة العدسة عدد كبير جدًا.</translation>
+        <translation>رقم فتحة العدسة عدد أكبر من اللازم.</translation>
     </message>
     <message>
         <source>The focal length box is empty. Type a number, for example %1 or %2.</source>
@@ -49,27 +49,27 @@
     </message>
     <message>
         <source>The f-number is too large to compute with.</source>
-        <translation>فتحة العدسة أكبر من أن يُحسب بها.</translation>
+        <translation>رقم فتحة العدسة أكبر من أن يُجرى به الحساب.</translation>
     </message>
     <message>
         <source>The f-number is too small a number for this program: it counts as zero, and an f-number cannot be zero.</source>
-        <translation>فتحة العدسة عدد أصغر من أن يتعامل معه هذا البرنامج: فهي تُعَدّ صفرًا، ولا يجوز أن تكون فتحة العدسة صفرًا.</translation>
+        <translation>رقم فتحة العدسة عدد أصغر من أن يتعامل معه هذا البرنامج: فهو يُعَدّ صفرًا، ولا يمكن أن يكون رقم فتحة العدسة صفرًا.</translation>
     </message>
     <message>
         <source>The f-number cannot be zero.</source>
-        <translation>لا يمكن أن تكون فتحة العدسة صفرًا.</translation>
+        <translation>لا يمكن أن يكون رقم فتحة العدسة صفرًا.</translation>
     </message>
     <message>
         <source>A focal length of zero with an f-number of zero has no hyperfocal distance.</source>
-        <translation>لا توجد مسافة بؤرية فائقة لبعد بؤري صفري مع فتحة عدسة صفرية.</translation>
+        <translation>لا توجد مسافة فوق بؤرية لبعد بؤري صفري مع فتحة عدسة صفرية.</translation>
     </message>
     <message>
         <source>The hyperfocal distance is too large to compute: try a smaller focal length or a larger f-number.</source>
-        <translation>المسافة البؤرية الفائقة أكبر من أن تُحسب: جرّب بعدًا بؤريًا أقصر أو رقم فتحة أكبر.</translation>
+        <translation>المسافة فوق البؤرية أكبر من أن تُحسب: جرّب بعدًا بؤريًا أقصر أو رقم فتحة أكبر.</translation>
     </message>
     <message>
         <source>The hyperfocal distance is beyond the range of numbers this program can handle.</source>
-        <translation>المسافة البؤرية الفائقة تتجاوز نطاق الأعداد التي يستطيع هذا البرنامج التعامل معها.</translation>
+        <translation>المسافة فوق البؤرية تتجاوز نطاق الأعداد التي يستطيع هذا البرنامج التعامل معها.</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>This application calculates the hyperfocal distance for your lens, based on the lens&apos; focal distance and your aperature (f/) opening.</source>
-        <translation>يحسب هذا التطبيق المسافة البؤرية الفائقة لعدستك من بعدها البؤري وفتحة العدسة (f/‎).</translation>
+        <translation>يحسب هذا التطبيق المسافة فوق البؤرية لعدستك من بعدها البؤري وفتحة العدسة (f/‎).</translation>
     </message>
     <message>
         <source>© 2026 Quorvel developers</source>
@@ -93,11 +93,11 @@
     </message>
     <message>
         <source>Hyperfocal distance</source>
-        <translation>المسافة البؤرية الفائقة</translation>
+        <translation>المسافة فوق البؤرية</translation>
     </message>
     <message>
         <source>Hyperfocal distance: %1</source>
-        <translation>المسافة البؤرية الفائقة: %1</translation>
+        <translation>المسافة فوق البؤرية: %1</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -173,37 +173,37 @@
     </message>
     <message>
         <source>Quorvel cannot open its window, because Qt has no platform plugin named &quot;%1&quot;. Check the name that QT_QPA_PLATFORM or the -platform option gives.</source>
-        <translation>لا يستطيع Quorvel فتح نافذته، لأن Qt ليس لديه ملحق منصة باسم &quot;%1&quot;. تحقّق من الاسم الذي يحدده QT_QPA_PLATFORM أو الخيار -platform.</translation>
+        <translation>لا يستطيع Quorvel فتح نافذته، لأن Qt ليس لديه ملحق منصة باسم &quot;%1&quot;. تحقّق من الاسم الذي يحدده QT_QPA_PLATFORM أو الخيار ‎-platform.</translation>
     </message>
     <message>
         <source>Quorvel cannot start, because Qt stopped it with this error: %1</source>
-        <translation>لا يستطيع Quorvel البدء، لأن Qt أوقفه بهذا الخطأ: %1</translation>
+        <translation>لا يمكن بدء تشغيل Quorvel، لأن Qt أوقفه بهذا الخطأ: %1</translation>
     </message>
 </context>
 <context>
     <name>quorvel.desktop</name>
     <message>
         <source>Hyperfocal Distance Calculator</source>
-        <translation>حاسبة المسافة البؤرية الفائقة</translation>
+        <translation>حاسبة المسافة فوق البؤرية</translation>
     </message>
     <message>
         <source>Work out the hyperfocal distance of a lens from its focal length and f-number</source>
-        <translation>احسب المسافة البؤرية الفائقة لعدسة من بعدها البؤري وفتحتها</translation>
+        <translation>احسب المسافة فوق البؤرية لعدسة من بعدها البؤري وفتحتها</translation>
     </message>
     <message>
         <source>photography;lens;focus;hyperfocal;depth of field;aperture;</source>
-        <translation>تصوير;عدسة;تركيز;بؤرة فائقة;عمق الميدان;فتحة العدسة;البعد البؤري;</translation>
+        <translation>تصوير;عدسة;تركيز;المسافة فوق البؤرية;عمق الميدان;فتحة العدسة;البعد البؤري;</translation>
     </message>
 </context>
 <context>
     <name>quorvel.metainfo.xml</name>
     <message>
         <source>Find the hyperfocal distance of a lens</source>
-        <translation>اعرف المسافة البؤرية الفائقة لعدسة</translation>
+        <translation>اعرف المسافة فوق البؤرية لعدسة</translation>
     </message>
     <message>
         <source>Quorvel tells you where to focus so that as much of a scene as possible is sharp. Type the focal length of your lens in millimetres and the aperture you shoot at as an f-number, and it gives the hyperfocal distance in feet.</source>
-        <translation>يخبرك Quorvel أين تضبط التركيز لتكون أكبر مساحة ممكنة من المشهد واضحة. اكتب البعد البؤري لعدستك بالمليمتر وفتحة العدسة التي تصوّر بها كرقم f، فيعطيك المسافة البؤرية الفائقة بالأقدام.</translation>
+        <translation>يخبرك Quorvel أين تضبط التركيز لتكون أكبر مساحة ممكنة من المشهد واضحة. اكتب البعد البؤري لعدستك بالمليمتر وفتحة العدسة التي تصوّر بها كرقم f، فيعطيك المسافة فوق البؤرية بالأقدام.</translation>
     </message>
     <message>
         <source>Focus at that distance and everything from about half of it to infinity is acceptably sharp: the classic technique for landscapes and street photography. A 50 mm lens at f/8, for example, gives 3.42 ft.</source>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>The distance assumes a circle of confusion of 0.3 mm, which suits very large sheet film. For 35 mm and full-frame cameras (0.03 mm) the hyperfocal distance is ten times the figure shown, and for APS-C about fifteen times.</source>
-        <translation>تفترض المسافة دائرة تشوش قطرها 0.3 mm، وهي تناسب الأفلام المسطحة الكبيرة جدًا. أما لكاميرات 35 mm وكاميرات الإطار الكامل (0.03 mm) فالمسافة البؤرية الفائقة عشرة أضعاف الرقم المعروض، ولكاميرات APS-C نحو خمسة عشر ضعفًا.</translation>
+        <translation>تفترض المسافة دائرة تشوش قطرها 0.3 mm، وهي تناسب الأفلام اللوحية ذات المقاس الكبير جدًا. أما لكاميرات 35 mm وكاميرات الإطار الكامل (0.03 mm) فالمسافة فوق البؤرية عشرة أضعاف الرقم المعروض، ولكاميرات APS-C نحو خمسة عشر ضعفًا.</translation>
     </message>
     <message>
         <source>Quorvel is a small window that works entirely with the keyboard. It needs no network, reads and writes no files, and keeps no settings.</source>
@@ -219,7 +219,7 @@
     </message>
     <message>
         <source>hyperfocal</source>
-        <translation>بؤرة فائقة</translation>
+        <translation>المسافة فوق البؤرية</translation>
     </message>
     <message>
         <source>focus</source>

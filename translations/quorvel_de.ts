@@ -29,11 +29,11 @@
     </message>
     <message>
         <source>The focal length box holds a character that cannot be seen. Clear the box and type the number again.</source>
-        <translation>Das Feld für die Brennweite enthält ein Zeichen, das man nicht sieht. Leeren Sie das Feld und geben Sie die Zahl erneut ein.</translation>
+        <translation>Das Feld für die Brennweite enthält ein unsichtbares Zeichen. Leeren Sie das Feld und geben Sie die Zahl erneut ein.</translation>
     </message>
     <message>
         <source>The f-number box holds a character that cannot be seen. Clear the box and type the number again.</source>
-        <translation>Das Feld für die Blende enthält ein Zeichen, das man nicht sieht. Leeren Sie das Feld und geben Sie die Zahl erneut ein.</translation>
+        <translation>Das Feld für die Blende enthält ein unsichtbares Zeichen. Leeren Sie das Feld und geben Sie die Zahl erneut ein.</translation>
     </message>
     <message>
         <source>The focal length is not a number. Type a number, for example %1 or %2.</source>
@@ -45,15 +45,15 @@
     </message>
     <message>
         <source>The focal length is too large: its square is beyond the range of numbers this program can handle.</source>
-        <translation>Die Brennweite ist zu groß: Ihr Quadrat liegt außerhalb des Zahlenbereichs, den dieses Programm verarbeiten kann.</translation>
+        <translation>Die Brennweite ist zu groß: ihr Quadrat liegt außerhalb des Zahlenbereichs, den dieses Programm verarbeiten kann.</translation>
     </message>
     <message>
         <source>The f-number is too large to compute with.</source>
-        <translation>Die Blende ist zu groß, um damit zu rechnen.</translation>
+        <translation>Die Blendenzahl ist zu groß, um damit zu rechnen.</translation>
     </message>
     <message>
         <source>The f-number is too small a number for this program: it counts as zero, and an f-number cannot be zero.</source>
-        <translation>Die Blende ist eine zu kleine Zahl für dieses Programm: Sie zählt als null, und die Blende darf nicht null sein.</translation>
+        <translation>Die Blende ist eine zu kleine Zahl für dieses Programm: sie wird als null gewertet, und die Blende darf nicht null sein.</translation>
     </message>
     <message>
         <source>The f-number cannot be zero.</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>The hyperfocal distance is too large to compute: try a smaller focal length or a larger f-number.</source>
-        <translation>Die hyperfokale Distanz ist zu groß zum Berechnen: Versuchen Sie eine kleinere Brennweite oder eine größere Blendenzahl.</translation>
+        <translation>Die hyperfokale Distanz ist zu groß zum Berechnen: Versuchen Sie eine kürzere Brennweite oder eine größere Blendenzahl.</translation>
     </message>
     <message>
         <source>The hyperfocal distance is beyond the range of numbers this program can handle.</source>
@@ -149,19 +149,19 @@
     </message>
     <message>
         <source>Quorvel is a desktop program and needs a graphical display, but none is set (DISPLAY and WAYLAND_DISPLAY are empty). Start it from your desktop.</source>
-        <translation>Quorvel ist ein Desktop-Programm und braucht eine grafische Anzeige, aber keine ist gesetzt (DISPLAY und WAYLAND_DISPLAY sind leer). Starten Sie es von Ihrem Desktop aus.</translation>
+        <translation>Quorvel ist ein Desktop-Programm und braucht eine grafische Anzeige, aber es ist keine festgelegt (DISPLAY und WAYLAND_DISPLAY sind leer). Starten Sie es von Ihrem Desktop aus.</translation>
     </message>
     <message>
         <source>Quorvel cannot open its window, because no display answers at the address it was given (DISPLAY=&quot;%1&quot;, WAYLAND_DISPLAY=&quot;%2&quot;, QT_QPA_PLATFORM=&quot;%3&quot;). Check that the display is running and that these variables name it.</source>
-        <translation>Quorvel kann sein Fenster nicht öffnen, weil unter der angegebenen Adresse keine Anzeige antwortet (DISPLAY=&quot;%1&quot;, WAYLAND_DISPLAY=&quot;%2&quot;, QT_QPA_PLATFORM=&quot;%3&quot;). Prüfen Sie, ob die Anzeige läuft und ob diese Variablen sie nennen.</translation>
+        <translation>Quorvel kann sein Fenster nicht öffnen, weil unter der angegebenen Adresse keine Anzeige antwortet (DISPLAY=&quot;%1&quot;, WAYLAND_DISPLAY=&quot;%2&quot;, QT_QPA_PLATFORM=&quot;%3&quot;). Prüfen Sie, ob die Anzeige läuft und ob diese Variablen auf sie verweisen.</translation>
     </message>
     <message>
         <source>On a machine without a display, run it in a virtual one; on Debian:</source>
-        <translation>Auf einem Rechner ohne Anzeige starten Sie es in einer virtuellen; unter Debian:</translation>
+        <translation>Auf einem Rechner ohne Anzeige starten Sie es in einer virtuellen Anzeige; unter Debian:</translation>
     </message>
     <message>
         <source>Quorvel cannot open its window, because the display &quot;%1&quot; refused it: this user may not use that display. Start Quorvel as the user who is logged in to the desktop, not with sudo, and check that XAUTHORITY, if it is set, names that user&apos;s authority file (XAUTHORITY=&quot;%2&quot;).</source>
-        <translation>Quorvel kann sein Fenster nicht öffnen, weil die Anzeige „%1“ es abgewiesen hat: Dieser Benutzer darf die Anzeige nicht verwenden. Starten Sie Quorvel als der am Desktop angemeldete Benutzer, nicht mit sudo, und prüfen Sie, ob XAUTHORITY, falls gesetzt, die Berechtigungsdatei dieses Benutzers nennt (XAUTHORITY=&quot;%2&quot;).</translation>
+        <translation>Quorvel kann sein Fenster nicht öffnen, weil die Anzeige „%1“ es abgewiesen hat: Dieser Benutzer darf die Anzeige nicht verwenden. Starten Sie Quorvel als der am Desktop angemeldete Benutzer, nicht mit sudo, und prüfen Sie, ob XAUTHORITY, falls gesetzt, auf die Berechtigungsdatei dieses Benutzers verweist (XAUTHORITY=&quot;%2&quot;).</translation>
     </message>
     <message>
         <source>Quorvel cannot open its window, because the display &quot;%1&quot; refused it: this user may not use that display. Start Quorvel as the user who is logged in to the desktop, not with sudo.</source>
@@ -243,14 +243,14 @@
     </message>
     <message>
         <source>The About window</source>
-        <translation>Das Info-Fenster</translation>
+        <translation>Das Fenster „Über Quorvel“</translation>
     </message>
 </context>
 <context>
     <name>quorvel.nsi</name>
     <message>
         <source>Quorvel is running from $INSTDIR.$\r$\n$\r$\nClose it, then choose Retry.</source>
-        <translation>Quorvel läuft aus $INSTDIR.$\r$\n$\r$\nBeenden Sie es und wählen Sie dann „Wiederholen“.</translation>
+        <translation>Quorvel wird gerade aus $INSTDIR ausgeführt.$\r$\n$\r$\nBeenden Sie es und wählen Sie dann „Wiederholen“.</translation>
     </message>
     <message>
         <source>$INSTDIR holds other files, and so does the Quorvel folder in it. Choose another folder for Quorvel.</source>

@@ -21,19 +21,19 @@
     </message>
     <message>
         <source>The focal length box is empty. Type a number, for example %1 or %2.</source>
-        <translation>La casilla de la distancia focal está vacía. Escriba un número, por ejemplo %1 o %2.</translation>
+        <translation>El campo de la distancia focal está vacío. Escriba un número, por ejemplo %1 o %2.</translation>
     </message>
     <message>
         <source>The f-number box is empty. Type a number, for example %1 or %2.</source>
-        <translation>La casilla de la apertura está vacía. Escriba un número, por ejemplo %1 o %2.</translation>
+        <translation>El campo de la apertura está vacío. Escriba un número, por ejemplo %1 o %2.</translation>
     </message>
     <message>
         <source>The focal length box holds a character that cannot be seen. Clear the box and type the number again.</source>
-        <translation>La casilla de la distancia focal contiene un carácter que no se ve. Vacíe la casilla y escriba de nuevo el número.</translation>
+        <translation>El campo de la distancia focal contiene un carácter invisible. Vacíe el campo y escriba de nuevo el número.</translation>
     </message>
     <message>
         <source>The f-number box holds a character that cannot be seen. Clear the box and type the number again.</source>
-        <translation>La casilla de la apertura contiene un carácter que no se ve. Vacíe la casilla y escriba de nuevo el número.</translation>
+        <translation>El campo de la apertura contiene un carácter invisible. Vacíe el campo y escriba de nuevo el número.</translation>
     </message>
     <message>
         <source>The focal length is not a number. Type a number, for example %1 or %2.</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>The f-number is too large to compute with.</source>
-        <translation>La apertura es demasiado grande para calcular con ella.</translation>
+        <translation>El número f es demasiado grande para poder calcular con él.</translation>
     </message>
     <message>
         <source>The f-number is too small a number for this program: it counts as zero, and an f-number cannot be zero.</source>
@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>Quorvel cannot open its window, because no display answers at the address it was given (DISPLAY=&quot;%1&quot;, WAYLAND_DISPLAY=&quot;%2&quot;, QT_QPA_PLATFORM=&quot;%3&quot;). Check that the display is running and that these variables name it.</source>
-        <translation>Quorvel no puede abrir su ventana porque ninguna pantalla responde en la dirección indicada (DISPLAY=&quot;%1&quot;, WAYLAND_DISPLAY=&quot;%2&quot;, QT_QPA_PLATFORM=&quot;%3&quot;). Compruebe que la pantalla está en marcha y que estas variables la nombran.</translation>
+        <translation>Quorvel no puede abrir su ventana porque ninguna pantalla responde en la dirección indicada (DISPLAY=&quot;%1&quot;, WAYLAND_DISPLAY=&quot;%2&quot;, QT_QPA_PLATFORM=&quot;%3&quot;). Compruebe que la pantalla está en marcha y que estas variables apuntan a ella.</translation>
     </message>
     <message>
         <source>On a machine without a display, run it in a virtual one; on Debian:</source>
@@ -161,15 +161,15 @@
     </message>
     <message>
         <source>Quorvel cannot open its window, because the display &quot;%1&quot; refused it: this user may not use that display. Start Quorvel as the user who is logged in to the desktop, not with sudo, and check that XAUTHORITY, if it is set, names that user&apos;s authority file (XAUTHORITY=&quot;%2&quot;).</source>
-        <translation>Quorvel no puede abrir su ventana porque la pantalla «%1» lo ha rechazado: este usuario no puede usar esa pantalla. Inicie Quorvel como el usuario que ha iniciado sesión en el escritorio, no con sudo, y compruebe que XAUTHORITY, si está definida, nombra el archivo de autorización de ese usuario (XAUTHORITY=&quot;%2&quot;).</translation>
+        <translation>Quorvel no puede abrir su ventana porque la pantalla «%1» lo ha rechazado: este usuario no tiene permiso para usar esa pantalla. Ejecute Quorvel como el usuario que ha iniciado sesión en el escritorio, no con sudo, y compruebe que XAUTHORITY, si está definida, apunta al archivo de autorización de ese usuario (XAUTHORITY=&quot;%2&quot;).</translation>
     </message>
     <message>
         <source>Quorvel cannot open its window, because the display &quot;%1&quot; refused it: this user may not use that display. Start Quorvel as the user who is logged in to the desktop, not with sudo.</source>
-        <translation>Quorvel no puede abrir su ventana porque la pantalla «%1» lo ha rechazado: este usuario no puede usar esa pantalla. Inicie Quorvel como el usuario que ha iniciado sesión en el escritorio, no con sudo.</translation>
+        <translation>Quorvel no puede abrir su ventana porque la pantalla «%1» lo ha rechazado: este usuario no tiene permiso para usar esa pantalla. Ejecute Quorvel como el usuario que ha iniciado sesión en el escritorio, no con sudo.</translation>
     </message>
     <message>
         <source>Quorvel cannot open its window, because the Qt platform plugin &quot;wayland&quot; is not installed. Install it, or leave QT_QPA_PLATFORM empty to run Quorvel through X11; on Debian:</source>
-        <translation>Quorvel no puede abrir su ventana porque el complemento de plataforma de Qt «wayland» no está instalado. Instálelo, o deje QT_QPA_PLATFORM vacía para ejecutar Quorvel a través de X11; en Debian:</translation>
+        <translation>Quorvel no puede abrir su ventana porque el complemento de plataforma de Qt «wayland» no está instalado. Instálelo o deje QT_QPA_PLATFORM vacía para ejecutar Quorvel a través de X11; en Debian:</translation>
     </message>
     <message>
         <source>Quorvel cannot open its window, because Qt has no platform plugin named &quot;%1&quot;. Check the name that QT_QPA_PLATFORM or the -platform option gives.</source>
@@ -192,7 +192,7 @@
     </message>
     <message>
         <source>photography;lens;focus;hyperfocal;depth of field;aperture;</source>
-        <translation>fotografía;objetivo;enfoque;hiperfocal;profundidad de campo;apertura;</translation>
+        <translation>fotografía;objetivo;enfoque;hiperfocal;profundidad de campo;apertura;distancia focal;</translation>
     </message>
 </context>
 <context>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>The distance assumes a circle of confusion of 0.3 mm, which suits very large sheet film. For 35 mm and full-frame cameras (0.03 mm) the hyperfocal distance is ten times the figure shown, and for APS-C about fifteen times.</source>
-        <translation>La distancia supone un círculo de confusión de 0,3 mm, adecuado para película en hojas de gran formato. Para cámaras de 35 mm y de fotograma completo (0,03 mm), la distancia hiperfocal es diez veces la cifra mostrada, y para APS-C unas quince veces.</translation>
+        <translation>La distancia supone un círculo de confusión de 0,3 mm, adecuado para película plana de formato muy grande. Para cámaras de 35 mm y de fotograma completo (0,03 mm), la distancia hiperfocal es diez veces la cifra mostrada, y para APS-C unas quince veces.</translation>
     </message>
     <message>
         <source>Quorvel is a small window that works entirely with the keyboard. It needs no network, reads and writes no files, and keeps no settings.</source>
@@ -266,7 +266,7 @@
     </message>
     <message>
         <source>Quorvel could not be removed from $INSTDIR.</source>
-        <translation>Quorvel no se pudo quitar de $INSTDIR.</translation>
+        <translation>No se pudo eliminar Quorvel de $INSTDIR.</translation>
     </message>
 </context>
 </TS>

@@ -21,19 +21,19 @@
     </message>
     <message>
         <source>The focal length box is empty. Type a number, for example %1 or %2.</source>
-        <translation>La case de la focale est vide. Tapez un nombre, par exemple %1 ou %2.</translation>
+        <translation>Le champ de la focale est vide. Tapez un nombre, par exemple %1 ou %2.</translation>
     </message>
     <message>
         <source>The f-number box is empty. Type a number, for example %1 or %2.</source>
-        <translation>La case de l’ouverture est vide. Tapez un nombre, par exemple %1 ou %2.</translation>
+        <translation>Le champ de l’ouverture est vide. Tapez un nombre, par exemple %1 ou %2.</translation>
     </message>
     <message>
         <source>The focal length box holds a character that cannot be seen. Clear the box and type the number again.</source>
-        <translation>La case de la focale contient un caractère invisible. Videz la case et tapez de nouveau le nombre.</translation>
+        <translation>Le champ de la focale contient un caractère invisible. Videz le champ et tapez de nouveau le nombre.</translation>
     </message>
     <message>
         <source>The f-number box holds a character that cannot be seen. Clear the box and type the number again.</source>
-        <translation>La case de l’ouverture contient un caractère invisible. Videz la case et tapez de nouveau le nombre.</translation>
+        <translation>Le champ de l’ouverture contient un caractère invisible. Videz le champ et tapez de nouveau le nombre.</translation>
     </message>
     <message>
         <source>The focal length is not a number. Type a number, for example %1 or %2.</source>
@@ -45,15 +45,15 @@
     </message>
     <message>
         <source>The focal length is too large: its square is beyond the range of numbers this program can handle.</source>
-        <translation>La focale est trop grande : son carré dépasse la plage de nombres que ce programme peut traiter.</translation>
+        <translation>La focale est trop grande : son carré dépasse la plage de nombres que ce programme peut traiter.</translation>
     </message>
     <message>
         <source>The f-number is too large to compute with.</source>
-        <translation>L’ouverture est trop grande pour le calcul.</translation>
+        <translation>Le nombre f est trop grand pour le calcul.</translation>
     </message>
     <message>
         <source>The f-number is too small a number for this program: it counts as zero, and an f-number cannot be zero.</source>
-        <translation>L’ouverture est un nombre trop petit pour ce programme : elle compte comme zéro, et l’ouverture ne peut pas être nulle.</translation>
+        <translation>L’ouverture est un nombre trop petit pour ce programme : elle compte comme zéro, et l’ouverture ne peut pas être nulle.</translation>
     </message>
     <message>
         <source>The f-number cannot be zero.</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>The hyperfocal distance is too large to compute: try a smaller focal length or a larger f-number.</source>
-        <translation>La distance hyperfocale est trop grande pour être calculée : essayez une focale plus courte ou un nombre f plus grand.</translation>
+        <translation>La distance hyperfocale est trop grande pour être calculée : essayez une focale plus courte ou un nombre f plus grand.</translation>
     </message>
     <message>
         <source>The hyperfocal distance is beyond the range of numbers this program can handle.</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Hyperfocal distance: %1</source>
-        <translation>Distance hyperfocale : %1</translation>
+        <translation>Distance hyperfocale : %1</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Enter your focal length: </source>
-        <translation>Votre focale : </translation>
+        <translation>Votre focale : </translation>
     </message>
     <message>
         <source>millimetres</source>
@@ -157,27 +157,27 @@
     </message>
     <message>
         <source>On a machine without a display, run it in a virtual one; on Debian:</source>
-        <translation>Sur une machine sans affichage, lancez-le dans un affichage virtuel ; sous Debian :</translation>
+        <translation>Sur une machine sans affichage, lancez-le dans un affichage virtuel ; sous Debian :</translation>
     </message>
     <message>
         <source>Quorvel cannot open its window, because the display &quot;%1&quot; refused it: this user may not use that display. Start Quorvel as the user who is logged in to the desktop, not with sudo, and check that XAUTHORITY, if it is set, names that user&apos;s authority file (XAUTHORITY=&quot;%2&quot;).</source>
-        <translation>Quorvel ne peut pas ouvrir sa fenêtre, car l’affichage « %1 » l’a refusé : cet utilisateur n’a pas le droit d’utiliser cet affichage. Lancez Quorvel en tant qu’utilisateur connecté au bureau, pas avec sudo, et vérifiez que XAUTHORITY, s’il est défini, désigne le fichier d’autorisation de cet utilisateur (XAUTHORITY=&quot;%2&quot;).</translation>
+        <translation>Quorvel ne peut pas ouvrir sa fenêtre, car l’affichage « %1 » l’a refusé : cet utilisateur n’a pas le droit d’utiliser cet affichage. Lancez Quorvel en tant qu’utilisateur connecté au bureau, et non avec sudo, et vérifiez que XAUTHORITY, s’il est défini, désigne le fichier d’autorisation de cet utilisateur (XAUTHORITY=&quot;%2&quot;).</translation>
     </message>
     <message>
         <source>Quorvel cannot open its window, because the display &quot;%1&quot; refused it: this user may not use that display. Start Quorvel as the user who is logged in to the desktop, not with sudo.</source>
-        <translation>Quorvel ne peut pas ouvrir sa fenêtre, car l’affichage « %1 » l’a refusé : cet utilisateur n’a pas le droit d’utiliser cet affichage. Lancez Quorvel en tant qu’utilisateur connecté au bureau, pas avec sudo.</translation>
+        <translation>Quorvel ne peut pas ouvrir sa fenêtre, car l’affichage « %1 » l’a refusé : cet utilisateur n’a pas le droit d’utiliser cet affichage. Lancez Quorvel en tant qu’utilisateur connecté au bureau, et non avec sudo.</translation>
     </message>
     <message>
         <source>Quorvel cannot open its window, because the Qt platform plugin &quot;wayland&quot; is not installed. Install it, or leave QT_QPA_PLATFORM empty to run Quorvel through X11; on Debian:</source>
-        <translation>Quorvel ne peut pas ouvrir sa fenêtre, car le greffon de plateforme Qt « wayland » n’est pas installé. Installez-le, ou laissez QT_QPA_PLATFORM vide pour lancer Quorvel via X11 ; sous Debian :</translation>
+        <translation>Quorvel ne peut pas ouvrir sa fenêtre, car le greffon de plateforme Qt « wayland » n’est pas installé. Installez-le, ou laissez QT_QPA_PLATFORM vide pour lancer Quorvel via X11 ; sous Debian :</translation>
     </message>
     <message>
         <source>Quorvel cannot open its window, because Qt has no platform plugin named &quot;%1&quot;. Check the name that QT_QPA_PLATFORM or the -platform option gives.</source>
-        <translation>Quorvel ne peut pas ouvrir sa fenêtre, car Qt n’a aucun greffon de plateforme nommé « %1 ». Vérifiez le nom que donne QT_QPA_PLATFORM ou l’option -platform.</translation>
+        <translation>Quorvel ne peut pas ouvrir sa fenêtre, car Qt n’a aucun greffon de plateforme nommé « %1 ». Vérifiez le nom que donne QT_QPA_PLATFORM ou l’option -platform.</translation>
     </message>
     <message>
         <source>Quorvel cannot start, because Qt stopped it with this error: %1</source>
-        <translation>Quorvel ne peut pas démarrer, car Qt l’a arrêté avec cette erreur : %1</translation>
+        <translation>Quorvel ne peut pas démarrer, car Qt l’a arrêté avec cette erreur : %1</translation>
     </message>
 </context>
 <context>
@@ -207,7 +207,7 @@
     </message>
     <message>
         <source>Focus at that distance and everything from about half of it to infinity is acceptably sharp: the classic technique for landscapes and street photography. A 50 mm lens at f/8, for example, gives 3.42 ft.</source>
-        <translation>Faites la mise au point à cette distance et tout, d’environ sa moitié jusqu’à l’infini, est suffisamment net : la technique classique du paysage et de la photo de rue. Un objectif de 50 mm à f/8, par exemple, donne 3.42 ft.</translation>
+        <translation>Faites la mise au point à cette distance et tout, d’environ sa moitié jusqu’à l’infini, est suffisamment net : la technique classique du paysage et de la photo de rue. Un objectif de 50 mm à f/8, par exemple, donne 3.42 ft.</translation>
     </message>
     <message>
         <source>The distance assumes a circle of confusion of 0.3 mm, which suits very large sheet film. For 35 mm and full-frame cameras (0.03 mm) the hyperfocal distance is ten times the figure shown, and for APS-C about fifteen times.</source>
@@ -215,7 +215,7 @@
     </message>
     <message>
         <source>Quorvel is a small window that works entirely with the keyboard. It needs no network, reads and writes no files, and keeps no settings.</source>
-        <translation>Quorvel est une petite fenêtre qui s’utilise entièrement au clavier. Il n’a besoin d’aucun réseau, ne lit ni n’écrit aucun fichier et ne conserve aucun réglage.</translation>
+        <translation>Quorvel est une petite fenêtre qui s’utilise entièrement au clavier. Quorvel ne nécessite aucune connexion réseau, ne lit ni n’écrit aucun fichier et ne conserve aucun réglage.</translation>
     </message>
     <message>
         <source>hyperfocal</source>
@@ -250,7 +250,7 @@
     <name>quorvel.nsi</name>
     <message>
         <source>Quorvel is running from $INSTDIR.$\r$\n$\r$\nClose it, then choose Retry.</source>
-        <translation>Quorvel est en cours d’exécution depuis $INSTDIR.$\r$\n$\r$\nFermez-le, puis choisissez Réessayer.</translation>
+        <translation>Quorvel est en cours d’exécution à partir de $INSTDIR.$\r$\n$\r$\nFermez-le, puis choisissez Réessayer.</translation>
     </message>
     <message>
         <source>$INSTDIR holds other files, and so does the Quorvel folder in it. Choose another folder for Quorvel.</source>

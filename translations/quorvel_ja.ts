@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>The f-number is too large a number.</source>
-        <translation>絞り値の数値が大きすぎます。</translation>
+        <translation>絞りの数値が大きすぎます。</translation>
     </message>
     <message>
         <source>The focal length box is empty. Type a number, for example %1 or %2.</source>
@@ -37,15 +37,15 @@
     </message>
     <message>
         <source>The focal length is not a number. Type a number, for example %1 or %2.</source>
-        <translation>焦点距離が数値ではありません。%1 や %2 のように数値を入力してください。</translation>
+        <translation>焦点距離の入力が数値ではありません。%1 や %2 のように数値を入力してください。</translation>
     </message>
     <message>
         <source>The f-number is not a number. Type a number, for example %1 or %2.</source>
-        <translation>絞りが数値ではありません。%1 や %2 のように数値を入力してください。</translation>
+        <translation>絞りの入力が数値ではありません。%1 や %2 のように数値を入力してください。</translation>
     </message>
     <message>
         <source>The focal length is too large: its square is beyond the range of numbers this program can handle.</source>
-        <translation>焦点距離が大きすぎます: その 2 乗がこのプログラムで扱える数値の範囲を超えています。</translation>
+        <translation>焦点距離が大きすぎます。2 乗するとこのプログラムで扱える数値の範囲を超えてしまいます。</translation>
     </message>
     <message>
         <source>The f-number is too large to compute with.</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>A focal length of zero with an f-number of zero has no hyperfocal distance.</source>
-        <translation>焦点距離 0、絞り値 0 では過焦点距離はありません。</translation>
+        <translation>焦点距離 0、絞り値 0 では過焦点距離は求められません。</translation>
     </message>
     <message>
         <source>The hyperfocal distance is too large to compute: try a smaller focal length or a larger f-number.</source>
@@ -161,11 +161,11 @@
     </message>
     <message>
         <source>Quorvel cannot open its window, because the display &quot;%1&quot; refused it: this user may not use that display. Start Quorvel as the user who is logged in to the desktop, not with sudo, and check that XAUTHORITY, if it is set, names that user&apos;s authority file (XAUTHORITY=&quot;%2&quot;).</source>
-        <translation>ディスプレイ &quot;%1&quot; に拒否されたため、Quorvel はウィンドウを開けません。このユーザーはそのディスプレイを使用できません。sudo ではなく、デスクトップにログインしているユーザーとして Quorvel を起動し、XAUTHORITY が設定されている場合は、そのユーザーの認証ファイルを指していることを確認してください (XAUTHORITY=&quot;%2&quot;)。</translation>
+        <translation>ディスプレイ &quot;%1&quot; に拒否されたため、Quorvel はウィンドウを開けません。このユーザーにはそのディスプレイを使用する権限がありません。sudo ではなく、デスクトップにログインしているユーザーとして Quorvel を起動し、XAUTHORITY が設定されている場合は、そのユーザーの認証ファイルを指していることを確認してください (XAUTHORITY=&quot;%2&quot;)。</translation>
     </message>
     <message>
         <source>Quorvel cannot open its window, because the display &quot;%1&quot; refused it: this user may not use that display. Start Quorvel as the user who is logged in to the desktop, not with sudo.</source>
-        <translation>ディスプレイ &quot;%1&quot; に拒否されたため、Quorvel はウィンドウを開けません。このユーザーはそのディスプレイを使用できません。sudo ではなく、デスクトップにログインしているユーザーとして Quorvel を起動してください。</translation>
+        <translation>ディスプレイ &quot;%1&quot; に拒否されたため、Quorvel はウィンドウを開けません。このユーザーにはそのディスプレイを使用する権限がありません。sudo ではなく、デスクトップにログインしているユーザーとして Quorvel を起動してください。</translation>
     </message>
     <message>
         <source>Quorvel cannot open its window, because the Qt platform plugin &quot;wayland&quot; is not installed. Install it, or leave QT_QPA_PLATFORM empty to run Quorvel through X11; on Debian:</source>
@@ -203,11 +203,11 @@
     </message>
     <message>
         <source>Quorvel tells you where to focus so that as much of a scene as possible is sharp. Type the focal length of your lens in millimetres and the aperture you shoot at as an f-number, and it gives the hyperfocal distance in feet.</source>
-        <translation>Quorvel は、シーンのできるだけ多くの部分にピントが合うよう、どこにピントを合わせればよいかを教えます。レンズの焦点距離をミリメートルで、撮影する絞りを F 値で入力すると、過焦点距離をフィートで表示します。</translation>
+        <translation>Quorvel は、シーンのできるだけ広い範囲をシャープに写すには、どこにピントを合わせればよいかを教えてくれます。レンズの焦点距離をミリメートルで、撮影する絞りを F 値で入力すると、過焦点距離をフィートで表示します。</translation>
     </message>
     <message>
         <source>Focus at that distance and everything from about half of it to infinity is acceptably sharp: the classic technique for landscapes and street photography. A 50 mm lens at f/8, for example, gives 3.42 ft.</source>
-        <translation>その距離にピントを合わせると、その約半分から無限遠までが十分にシャープになります。風景やスナップ写真の定番の技法です。たとえば 50 mm レンズで f/8 なら 3.42 ft. です。</translation>
+        <translation>その距離にピントを合わせると、その距離の約半分から無限遠までが十分にシャープになります。風景やスナップ写真の定番の技法です。たとえば 50 mm レンズで f/8 なら 3.42 フィートです。</translation>
     </message>
     <message>
         <source>The distance assumes a circle of confusion of 0.3 mm, which suits very large sheet film. For 35 mm and full-frame cameras (0.03 mm) the hyperfocal distance is ten times the figure shown, and for APS-C about fifteen times.</source>

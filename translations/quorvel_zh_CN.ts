@@ -21,19 +21,19 @@
     </message>
     <message>
         <source>The focal length box is empty. Type a number, for example %1 or %2.</source>
-        <translation>焦距框为空。请输入一个数字，例如 %1 或 %2。</translation>
+        <translation>焦距输入框为空。请输入一个数字，例如 %1 或 %2。</translation>
     </message>
     <message>
         <source>The f-number box is empty. Type a number, for example %1 or %2.</source>
-        <translation>光圈框为空。请输入一个数字，例如 %1 或 %2。</translation>
+        <translation>光圈输入框为空。请输入一个数字，例如 %1 或 %2。</translation>
     </message>
     <message>
         <source>The focal length box holds a character that cannot be seen. Clear the box and type the number again.</source>
-        <translation>焦距框中有一个看不见的字符。请清空该框，重新输入数字。</translation>
+        <translation>焦距输入框中有一个看不见的字符。请清空该输入框，重新输入数字。</translation>
     </message>
     <message>
         <source>The f-number box holds a character that cannot be seen. Clear the box and type the number again.</source>
-        <translation>光圈框中有一个看不见的字符。请清空该框，重新输入数字。</translation>
+        <translation>光圈输入框中有一个看不见的字符。请清空该输入框，重新输入数字。</translation>
     </message>
     <message>
         <source>The focal length is not a number. Type a number, for example %1 or %2.</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>This application calculates the hyperfocal distance for your lens, based on the lens&apos; focal distance and your aperature (f/) opening.</source>
-        <translation>本程序根据镜头的焦距和您的光圈 (f/) 计算镜头的超焦距。</translation>
+        <translation>本程序根据镜头的焦距和光圈值 (f/) 计算超焦距。</translation>
     </message>
     <message>
         <source>© 2026 Quorvel developers</source>
@@ -149,23 +149,23 @@
     </message>
     <message>
         <source>Quorvel is a desktop program and needs a graphical display, but none is set (DISPLAY and WAYLAND_DISPLAY are empty). Start it from your desktop.</source>
-        <translation>Quorvel 是桌面程序，需要图形显示器，但没有设置（DISPLAY 和 WAYLAND_DISPLAY 均为空）。请从桌面启动它。</translation>
+        <translation>Quorvel 是桌面程序，需要图形显示环境，但未设置任何显示（DISPLAY 和 WAYLAND_DISPLAY 均为空）。请从桌面启动它。</translation>
     </message>
     <message>
         <source>Quorvel cannot open its window, because no display answers at the address it was given (DISPLAY=&quot;%1&quot;, WAYLAND_DISPLAY=&quot;%2&quot;, QT_QPA_PLATFORM=&quot;%3&quot;). Check that the display is running and that these variables name it.</source>
-        <translation>Quorvel 无法打开窗口，因为在给定的地址上没有显示器响应（DISPLAY=&quot;%1&quot;，WAYLAND_DISPLAY=&quot;%2&quot;，QT_QPA_PLATFORM=&quot;%3&quot;）。请检查显示器是否正在运行，以及这些变量是否指向它。</translation>
+        <translation>Quorvel 无法打开窗口，因为在给定的地址上没有显示服务器响应（DISPLAY=&quot;%1&quot;，WAYLAND_DISPLAY=&quot;%2&quot;，QT_QPA_PLATFORM=&quot;%3&quot;）。请检查显示服务器是否正在运行，以及这些变量是否指向它。</translation>
     </message>
     <message>
         <source>On a machine without a display, run it in a virtual one; on Debian:</source>
-        <translation>在没有显示器的机器上，请在虚拟显示器中运行它；在 Debian 上：</translation>
+        <translation>在没有显示器的机器上，请在虚拟显示服务器中运行它；在 Debian 上：</translation>
     </message>
     <message>
         <source>Quorvel cannot open its window, because the display &quot;%1&quot; refused it: this user may not use that display. Start Quorvel as the user who is logged in to the desktop, not with sudo, and check that XAUTHORITY, if it is set, names that user&apos;s authority file (XAUTHORITY=&quot;%2&quot;).</source>
-        <translation>Quorvel 无法打开窗口，因为显示器“%1”拒绝了它：此用户无权使用该显示器。请以登录桌面的用户身份启动 Quorvel，不要使用 sudo，并检查 XAUTHORITY（如已设置）是否指向该用户的授权文件（XAUTHORITY=&quot;%2&quot;）。</translation>
+        <translation>Quorvel 无法打开窗口，因为显示服务器“%1”拒绝了它：此用户无权使用该显示服务器。请以登录桌面的用户身份启动 Quorvel，不要使用 sudo，并检查 XAUTHORITY（如已设置）是否指向该用户的授权文件（XAUTHORITY=&quot;%2&quot;）。</translation>
     </message>
     <message>
         <source>Quorvel cannot open its window, because the display &quot;%1&quot; refused it: this user may not use that display. Start Quorvel as the user who is logged in to the desktop, not with sudo.</source>
-        <translation>Quorvel 无法打开窗口，因为显示器“%1”拒绝了它：此用户无权使用该显示器。请以登录桌面的用户身份启动 Quorvel，不要使用 sudo。</translation>
+        <translation>Quorvel 无法打开窗口，因为显示服务器“%1”拒绝了它：此用户无权使用该显示服务器。请以登录桌面的用户身份启动 Quorvel，不要使用 sudo。</translation>
     </message>
     <message>
         <source>Quorvel cannot open its window, because the Qt platform plugin &quot;wayland&quot; is not installed. Install it, or leave QT_QPA_PLATFORM empty to run Quorvel through X11; on Debian:</source>
@@ -199,7 +199,7 @@
     <name>quorvel.metainfo.xml</name>
     <message>
         <source>Find the hyperfocal distance of a lens</source>
-        <translation>求出镜头的超焦距</translation>
+        <translation>计算镜头的超焦距</translation>
     </message>
     <message>
         <source>Quorvel tells you where to focus so that as much of a scene as possible is sharp. Type the focal length of your lens in millimetres and the aperture you shoot at as an f-number, and it gives the hyperfocal distance in feet.</source>
@@ -207,7 +207,7 @@
     </message>
     <message>
         <source>Focus at that distance and everything from about half of it to infinity is acceptably sharp: the classic technique for landscapes and street photography. A 50 mm lens at f/8, for example, gives 3.42 ft.</source>
-        <translation>对焦在该距离上，从其大约一半处到无穷远的所有景物都足够清晰：这是风光和街头摄影的经典技巧。例如，50 mm 镜头在 f/8 时为 3.42 ft.。</translation>
+        <translation>对焦在该距离上，则从该距离的大约一半处到无穷远的所有景物都足够清晰：这是风光和街头摄影的经典技巧。例如，50 mm 镜头在 f/8 时为 3.42 英尺。</translation>
     </message>
     <message>
         <source>The distance assumes a circle of confusion of 0.3 mm, which suits very large sheet film. For 35 mm and full-frame cameras (0.03 mm) the hyperfocal distance is ten times the figure shown, and for APS-C about fifteen times.</source>
@@ -215,7 +215,7 @@
     </message>
     <message>
         <source>Quorvel is a small window that works entirely with the keyboard. It needs no network, reads and writes no files, and keeps no settings.</source>
-        <translation>Quorvel 是一个完全可用键盘操作的小窗口。它不需要网络，不读写任何文件，也不保存任何设置。</translation>
+        <translation>Quorvel 是一个可以完全通过键盘操作的小窗口。它不需要网络，不读写任何文件，也不保存任何设置。</translation>
     </message>
     <message>
         <source>hyperfocal</source>
@@ -254,7 +254,7 @@
     </message>
     <message>
         <source>$INSTDIR holds other files, and so does the Quorvel folder in it. Choose another folder for Quorvel.</source>
-        <translation>$INSTDIR 中有其他文件，其中的 Quorvel 文件夹中也有。请为 Quorvel 选择另一个文件夹。</translation>
+        <translation>$INSTDIR 中有其他文件，其中的 Quorvel 文件夹中也有其他文件。请为 Quorvel 选择另一个文件夹。</translation>
     </message>
     <message>
         <source>Quorvel is installed in $0. To install it into $INSTDIR, uninstall it first.</source>

@@ -367,19 +367,27 @@ def run_in_arabic(executable):
         check(wait_for("the prompt", lambda: label_text(main, "أدخل البعد البؤري")),
               "the prompts are in Arabic")
         program.focus("Morlith")
-        program.type("50")
-        program.keys("Tab")
-        program.type("8")
-        program.keys("Tab", "space")
-        heard = "المسافة البؤرية الفائقة: 3.42 ft."
-        wait_for("the result's notification", lambda: notifications.names == [heard])
-        check(True, f"the result is spoken in Arabic: {heard!r}")
-        program.keys("shift+Tab", "shift+Tab", "ctrl+a", "BackSpace", "Tab", "Tab", "space")
+        focal, aperture = "أدخل البعد البؤري", "أدخل فتحة العدسة"
+        wait_for("the focus in the focal length", lambda: focused(program, focal))
+        program.type_into(focal, "50")
+        program.move_focus("Tab", focal, aperture)
+        program.type_into(aperture, "8")
+        heard = "المسافة فوق البؤرية: 3.42 ft."
+        # The access keys are Arabic letters: Calculate is reached with Tab.
+        program.press_until("Tab", lambda: not focused(program, aperture), "the focus on Calculate")
+        program.press_until("space", lambda: heard in notifications.names, "the result's notification")
+        check(notifications.names[-1] == heard, f"the result is spoken in Arabic: {heard!r}")
+        program.press_until("shift+Tab", lambda: focused(program, aperture), "the focus back")
+        program.move_focus("shift+Tab", aperture, focal)
+        program.type_into(focal, "")
+        program.move_focus("Tab", focal, aperture)
+        program.press_until("Tab", lambda: not focused(program, aperture), "the focus on Calculate")
+        program.press_until("space", lambda: program.window("Quorvel"), "the error box")
         box = wait_for("the error box", lambda: program.window("Quorvel"))
-        report = wait_for("the error text", lambda: label_text(box, "الخطأ "))
+        report = wait_for("the error text", lambda: label_text(box, "خطأ "))
         check("1001" in report and "البعد البؤري" in report, f"the error box reports: {report!r}")
-        program.keys("Return")
-        wait_for("the error box to close", lambda: program.window("Quorvel") is None)
+        program.press_until("Return", lambda: program.window("Quorvel") is None,
+                            "the error box to close")
     finally:
         if program.process.poll() is None:
             program.process.kill()

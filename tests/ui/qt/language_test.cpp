@@ -144,7 +144,7 @@ TEST_F(LanguageTest, ArabicMirrorsBothWindowsFromTheirTables) {
   Compute("50", "-8");
   EXPECT_EQ(Control<QLabel>("iHyper")->text(), "-3.42 ft.") << "the result keeps its form";
   EXPECT_EQ(Control<QLabel>("iHyper")->accessibleName(),
-            QString::fromUtf8("المسافة البؤرية الفائقة: -3.42 ft."));
+            QString::fromUtf8("المسافة فوق البؤرية: -3.42 ft."));
 
   // The tab order and the reading order stay the table's.
   AboutDialog()->close();
