@@ -194,6 +194,10 @@ std::string NumberToText(double value) {
   // std::to_chars rounds exactly to 15 significant digits, "d.dddddddddddddde+dd";
   // a tie, possible only in the 16th digit, goes to the even digit.
   constexpr int kSignificantDigits = 15;
+  // From 1E+15 on the exponent form keeps six, the standard streams' default
+  // precision: a distance that large is read for its size only, and six keep
+  // it about as long as the ordinary results the result box is made for.
+  constexpr int kLargeSignificantDigits = 6;
   std::array<char, 64> buffer;
   char* last = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
                              std::chars_format::scientific, kSignificantDigits - 1)
@@ -202,6 +206,15 @@ std::string NumberToText(double value) {
   std::size_t mark = written.find('e');
   int exponent = 0;
   std::from_chars(written.data() + mark + (written[mark + 1] == '+' ? 2 : 1), last, exponent);
+  if (exponent >= kSignificantDigits) {
+    // Rounded from the value, not from its 15 digits: rounding twice could
+    // round a half up that is below one.
+    last = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                         std::chars_format::scientific, kLargeSignificantDigits - 1)
+               .ptr;
+    written = std::string_view(buffer.data(), static_cast<std::size_t>(last - buffer.data()));
+    mark = written.find('e');
+  }
   std::string_view digits = written.substr(0, mark);
   std::string_view exponentText = written.substr(mark + 1);
   if (exponent >= -kSignificantDigits && exponent < kSignificantDigits) {

@@ -59,8 +59,11 @@ std::string FormatValue(double value, const NumberFormat& format = UserNumberFor
 // Writes `value` rounded to 15 significant digits with "." as the separator:
 // a leading blank unless negative (then "-"), no trailing zeros after the
 // point, no point for a whole number, a zero before the point below 1
-// (" 0.13"), and negative zero as " 0". From 1E+15 on, and below 1E-15, it
-// uses the exponent form " 1.5E+15". Throws TypeMismatch for NaN or infinity.
+// (" 0.13"), and negative zero as " 0". Below 1E-15 it uses the exponent
+// form, " 1.23456789012346E-16". From 1E+15 on (a value that rounds to it at
+// 15 digits included) it uses the exponent form with 6 significant digits,
+// " 1.09367E+18", " 1.5E+300": no longer than the plain form of a smaller
+// number. Throws TypeMismatch for NaN or infinity.
 std::string NumberToText(double value);
 
 // Reads `text` as ToNumber does, then writes it as NumberToText(double).

@@ -64,6 +64,11 @@ struct ControlRow {
   // and addresses would otherwise be turned about ("-8" as "8-"); text boxes
   // always do.
   bool leftToRight = false;
+  // The room a label may grow into, as a width and a height in twips from
+  // its left and top edges: where its caption does not fit its box, the box
+  // grows into it (caption_fit.h). Zero: the box is all it has.
+  int roomWidth = 0;
+  int roomHeight = 0;
   std::string_view names{};  // a caption: the control it names to a screen reader
   // What a screen reader says: the name of a control that no caption names,
   // and what it adds after a control's name.

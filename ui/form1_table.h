@@ -110,7 +110,13 @@ inline constexpr std::array kForm1Controls{
                .font = {.points = 9.75, .bold = true},
                .border = Border::Single,
                .backColour = kHighlightText,
-               .leftToRight = true},
+               .leftToRight = true,
+               // A large result may take the frame to 60 twips from its
+               // edges, clear of its line at every DPI: two lines, and wide
+               // enough for the longest plain number at 8 points in a wide
+               // face (DejaVu Sans Condensed at 96 DPI).
+               .roomWidth = 4335 - 60 - 2760,
+               .roomHeight = 2295 - 60 - 1680},
     ControlRow{.name = "cBye",
                .kind = ControlKind::Button,
                .caption = Mark("E&xit"),

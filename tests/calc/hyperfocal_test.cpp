@@ -43,6 +43,13 @@ TEST(CalcHyperfocalTest, WorkedResults) {
       {"10", "8", " 0.14 ft."},
       {"5000", "1", " 273416.67 ft."},
       {"1e6", "0.1", " 109366666666.67 ft."},
+      // The longest plain results, then from 10^15 feet on six digits.
+      {"1e7", "1", " 1093666666666.67 ft."},
+      {"3e7", "-1", "-9843000000000 ft."},
+      {"1e8", "1", " 109366666666667 ft."},
+      {"1e10", "1", " 1.09367E+18 ft."},
+      {"1e150", "-1", "-1.09367E+298 ft."},
+      {"1e154", "4", " 2.73417E+305 ft."},
       // Numbers as people type them in other scripts and with other keyboards.
       {"\uFF15\uFF10", "\uFF18", " 3.42 ft."},
       {"\uFF12\uFF10\uFF10", "\uFF12\uFF0E\uFF18", " 156.24 ft."},
@@ -117,6 +124,7 @@ TEST(CalcHyperfocalTest, FailuresStopAtTheirStep) {
       {"1e200", "8", Kind::FloatingPointFault, "focal length", kFocalArgument},
       {"1e200", "abc", Kind::FloatingPointFault, "focal length", kFocalArgument},
       {"1e150", "1e-300", Kind::Overflow, "focal length", kFocalArgument},
+      {"1e154", "1", Kind::Overflow, "focal length", kFocalArgument},
   };
   for (const auto& f : failures) {
     try {

@@ -37,10 +37,10 @@ inline double RoundToCents(double value) {
   return std::strtod(text, nullptr);
 }
 
-// `value` rounded to 15 significant digits (exact ties to even).
-inline double RoundToSignificant15(double value) {
+// `value` rounded to `digits` significant digits (exact ties to even).
+inline double RoundToSignificant(double value, int digits) {
   char text[64];
-  std::snprintf(text, sizeof text, "%.14e", value);
+  std::snprintf(text, sizeof text, "%.*e", digits - 1, value);
   return std::strtod(text, nullptr);
 }
 

@@ -86,11 +86,13 @@ void AboutWindow::SetText(AboutText which, std::string_view text) {
       break;
     case AboutText::Title:
       title_->setText(ToQString(text));
-      FitCaption(title_, FindRow(kAboutControls, "lblTitle")->font);
+      FitCaption(title_, kAboutControls, *FindRow(kAboutControls, "lblTitle"), kAboutWindow,
+                 dialog_->logicalDpiY());
       break;
     case AboutText::Version:
       version_->setText(ToQString(text));
-      FitCaption(version_, FindRow(kAboutControls, "lblVersion")->font);
+      FitCaption(version_, kAboutControls, *FindRow(kAboutControls, "lblVersion"), kAboutWindow,
+                 dialog_->logicalDpiY());
       break;
     case AboutText::Summary:
       dialog_->setAccessibleDescription(ToQString(text));

@@ -34,7 +34,8 @@ Form1Window::Form1Window(Desktop& desktop, QWidget* parent)
   connect(contact, &QAction::triggered, this, [this] { handlers_.Contact_Click(); });
 
   auto* client = new QWidget(this);
-  double dpi = client->logicalDpiY();
+  dpi_ = client->logicalDpiY();
+  const double dpi = dpi_;
   client->setMinimumSize(ToQRect(ClientPixels(kForm1Window, dpi)).size());
   setCentralWidget(client);
   Controls controls = BuildControls(client, kForm1Controls, kForm1Window, dpi);
@@ -91,7 +92,7 @@ std::string Form1Window::BoxText(Box which) const {
 
 void Form1Window::SetResult(std::string_view caption, std::string_view accessibleName) {
   result_->setText(ToQString(caption));
-  FitCaption(result_, FindRow(kForm1Controls, "iHyper")->font);
+  FitCaption(result_, kForm1Controls, *FindRow(kForm1Controls, "iHyper"), kForm1Window, dpi_);
   result_->setAccessibleName(ToQString(accessibleName));
   // A screen reader speaks the result at once, wherever the focus is.
   announcer_->Announce(ToQString(accessibleName));

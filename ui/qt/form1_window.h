@@ -47,6 +47,8 @@ class Form1Window final : public QMainWindow, public Form1View {
   QLineEdit* focal_ = nullptr;
   QLineEdit* aperture_ = nullptr;
   QLabel* result_ = nullptr;
+  // The DPI the controls were laid out for.
+  double dpi_ = 96;
   // The height of the menu bar that the window's height allows for.
   int menuHeight_ = 0;
   std::unique_ptr<Announcer> announcer_;

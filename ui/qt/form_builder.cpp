@@ -12,11 +12,11 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QTextLayout>
-#include <algorithm>
 #include <limits>
 #include <vector>
 
 #include "app/translation.h"
+#include "ui/caption_fit.h"
 #include "ui/qt/qt_text.h"
 
 namespace quorvel::ui::qt {
@@ -42,6 +42,13 @@ class PictureBox final : public QLabel {
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
   }
 };
+
+// The way the controls inside `parent` read: mirrored where it reads right
+// to left.
+Direction ReadingDirection(const QWidget* parent) {
+  return parent->layoutDirection() == Qt::RightToLeft ? Direction::RightToLeft
+                                                      : Direction::LeftToRight;
+}
 
 QColor ToQColor(Rgb colour) {
   return QColor(colour.red, colour.green, colour.blue);
@@ -144,20 +151,15 @@ QFont MakeFont(const FontStyle& style) {
 
 namespace {
 
-// No caption is set smaller than this, in any language: a translation that
-// would need less is written shorter.
-constexpr double kSmallestPoints = 8.0;
-// Nor narrower than this, in percent of the face's width.
-constexpr int kNarrowestStretch = 70;
-
 // Whether `label`'s caption fits its box whole in `font`, as QLabel lays it
 // out: within its frame, indent and margin, wrapped if it wraps, and aligned
 // as it is. The lines must fit the box's width; in height what counts is the
 // ink, since the faces of some scripts (Arabic, Japanese) give lines far
 // taller than their letters, to make room for marks the text may not have.
 // QLabel's size hints would not serve: they reserve a whole "x" of indent
-// beside a framed caption where QLabel paints with half of one.
-bool Fits(const QLabel* label, const QFont& font) {
+// beside a framed caption where QLabel paints with half of one. Where
+// `lines` is not 0, the caption may take no more lines than that.
+bool Fits(const QLabel* label, const QFont& font, int lines = 0) {
   QFontMetrics metrics(font);
   QRect box = label->contentsRect().marginsRemoved(
       QMargins(label->margin(), label->margin(), label->margin(), label->margin()));
@@ -173,9 +175,9 @@ bool Fits(const QLabel* label, const QFont& font) {
   QRect needed = metrics.boundingRect(box, flags, label->text());
   if (needed.width() > box.width())
     return false;
-  if (needed.height() <= box.height() && !(align & Qt::AlignVCenter))
-    return true;
-  QTextLayout layout(label->text(), font);
+  // The lines as QLabel draws them, its line breaks as the separators they
+  // stand for.
+  QTextLayout layout(QString(label->text()).replace(QLatin1Char('\n'), QChar::LineSeparator), font);
   QTextOption option;
   option.setWrapMode(label->wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
   layout.setTextOption(option);
@@ -188,6 +190,10 @@ bool Fits(const QLabel* label, const QFont& font) {
     height += line.height();
   }
   layout.endLayout();
+  if (lines > 0 && layout.lineCount() > lines)
+    return false;
+  if (needed.height() <= box.height() && !(align & Qt::AlignVCenter))
+    return true;
   qreal offset = align & Qt::AlignVCenter ? (box.height() - height) / 2 : 0;
   for (const QGlyphRun& run : layout.glyphRuns()) {
     const QList<quint32> glyphs = run.glyphIndexes();
@@ -203,27 +209,46 @@ bool Fits(const QLabel* label, const QFont& font) {
 
 }  // namespace
 
-void FitCaption(QLabel* label, const FontStyle& style) {
-  QFont font = MakeFont(style);
-  // A line taller than the box is centred in it, where its ink fits.
-  auto fits = [label](const QFont& candidate) {
+void FitCaption(QLabel* label, std::span<const ControlRow> table, const ControlRow& row,
+                const WindowLayout& window, double dpi) {
+  const Direction direction = ReadingDirection(label->parentWidget());
+  const std::string caption = label->text().toStdString();
+  // Lays the caption out and places the label as `shape` says, and tells
+  // whether the caption fits in the shape's font. A line taller than the box
+  // is centred in it, where its ink fits.
+  auto place = [&](const CaptionShape& shape, const QFont& font) {
+    CaptionLines laidOut = LayOut(row, caption, shape.extent);
+    label->setText(ToQString(laidOut.text));
+    label->setGeometry(
+        ToQRect(ToPixels(table, InExtent(row, shape.extent), window, dpi, direction)));
+    // Grown, a framed caption stands a pixel from its border, as on
+    // Windows, where it has none: the half "x" that Qt leaves there by
+    // itself is what a long result in a wide face lacks.
+    label->setIndent(shape.extent == Extent::Box ? -1 : 1);
     const Qt::Alignment horizontal = label->alignment() & Qt::AlignHorizontal_Mask;
     label->setAlignment(horizontal | Qt::AlignTop);
-    if (Fits(label, candidate))
+    if (Fits(label, font, laidOut.lines))
       return true;
     label->setAlignment(horizontal | Qt::AlignVCenter);
-    if (QFontMetrics(candidate).boundingRect(label->text()).height() > label->height() &&
-        Fits(label, candidate))
+    if (QFontMetrics(font).boundingRect(label->text()).height() > label->height() &&
+        Fits(label, font, laidOut.lines))
       return true;
     label->setAlignment(horizontal | Qt::AlignTop);
     return false;
   };
-  while (font.pointSizeF() > kSmallestPoints && !fits(font))
-    font.setPointSizeF(std::max(kSmallestPoints, font.pointSizeF() - 0.25));
-  // At the smallest size, a text that is still too wide for its box (a wide
-  // face, a long word) is set narrower instead, as a condensed face sets it.
-  for (int stretch = 95; stretch >= kNarrowestStretch && !fits(font); stretch -= 5)
-    font.setStretch(stretch);
+  auto fontOf = [&row](const CaptionShape& shape) {
+    FontStyle style = row.font;
+    style.points = shape.points;
+    QFont font = MakeFont(style);
+    // Narrower, as a condensed face sets it.
+    if (shape.stretch != 100)
+      font.setStretch(shape.stretch);
+    return font;
+  };
+  CaptionShape shape = ui::FitCaption(
+      row, [&](const CaptionShape& candidate) { return place(candidate, fontOf(candidate)); });
+  QFont font = fontOf(shape);
+  place(shape, font);
   label->setFont(font);
 }
 
@@ -239,8 +264,7 @@ Controls BuildControls(QWidget* client, std::span<const ControlRow> table,
                        const WindowLayout& window, double dpi, const QPixmap& picture) {
   // Qt mirrors what it lays out itself (menus, group box titles, message
   // boxes), but no geometry that is set: the table is mirrored here.
-  const Direction direction = client->layoutDirection() == Qt::RightToLeft ? Direction::RightToLeft
-                                                                           : Direction::LeftToRight;
+  const Direction direction = ReadingDirection(client);
   Controls controls;
   for (const ControlRow& row : table) {
     QWidget* parent = row.parent.empty() ? client : controls[row.parent];
@@ -250,7 +274,7 @@ Controls BuildControls(QWidget* client, std::span<const ControlRow> table,
       widget->setLayoutDirection(Qt::LeftToRight);
     widget->setGeometry(ToQRect(ToPixels(table, row, window, dpi, direction)));
     if (auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty())
-      FitCaption(label, row.font);
+      FitCaption(label, table, row, window, dpi);
     else
       widget->setFont(MakeFont(row.font));
     widget->setFocusPolicy(row.kind == ControlKind::Picture ? Qt::TabFocus

@@ -32,12 +32,15 @@ inline Rgb ToRgb(const QColor& colour) {
 // nearest sans-serif otherwise.
 QFont MakeFont(const FontStyle& style);
 
-// Sets `label`'s font: `style` where its caption fits its box whole, else
-// smaller, in steps of a quarter point, until it does, but never below 8
-// points. The fixed layout was
-// made for the classic face; where a wider one stands in for it (a machine
-// without Liberation Sans), the caption shrinks rather than lose its end.
-void FitCaption(QLabel* label, const FontStyle& style);
+// Sets `label`'s font, and where its row has room its box and its lines,
+// so that its caption is whole, as FitCaption (ui/caption_fit.h) decides
+// from what the label measures. The fixed layout was made for the classic face; where a
+// wider one stands in for it (a machine without Liberation Sans), or a
+// translation or a result is long, the caption shrinks or its box grows
+// rather than lose its end. `row` is the label's row of `table`, a window
+// of `window` laid out for `dpi`.
+void FitCaption(QLabel* label, std::span<const ControlRow> table, const ControlRow& row,
+                const WindowLayout& window, double dpi);
 
 // Whether `label`'s caption, in its font, fits its box whole, as QLabel lays
 // it out: within its frame, indent and margin, wrapped if it wraps.

@@ -6,6 +6,7 @@
 
 #include "app/translation.h"
 #include "app/win_text.h"
+#include "ui/caption_fit.h"
 #include "ui/colours.h"
 #include "ui/win32/ids.h"
 #include "ui/win32/resource_ids.h"
@@ -59,6 +60,8 @@ bool HasTrueTypeFace(std::wstring_view face) {
   return found;
 }
 
+constexpr const wchar_t* kScalableFace = L"Microsoft Sans Serif";
+
 // The windows' face at `dpi`. The classic "MS Sans Serif" is a bitmap font
 // of a few sizes, made for 96 DPI, that stops growing at 150 %; Windows has
 // its scalable form, "Microsoft Sans Serif", with the same metrics. Where
@@ -68,11 +71,55 @@ bool HasTrueTypeFace(std::wstring_view face) {
 // language written with others (Japanese, Arabic) always gets the scalable
 // face, which the system completes from its other fonts.
 const wchar_t* FaceAt(UINT dpi) {
-  static const bool scalable = HasTrueTypeFace(L"Microsoft Sans Serif");
+  static const bool scalable = HasTrueTypeFace(kScalableFace);
   const bool western =
       win::Narrow(Wide(Tr(Mark("Enter your focal length: ")) + Tr(Mark("E&xit"))), 1252)
           .has_value();
-  return scalable || !western || dpi > 120 ? L"Microsoft Sans Serif" : L"MS Sans Serif";
+  return scalable || !western || dpi > 120 ? kScalableFace : L"MS Sans Serif";
+}
+
+// The width of the widest word of `text` in the font of `dc`. The system
+// breaks a word too wide for its line where the line ends: the caption then
+// measures whole, yet reads "1.09367E" over "+298". A run of a script
+// written without blanks (Chinese, Japanese), which breaks between any two
+// of its characters, counts as no word.
+int WidestWord(HDC dc, std::wstring_view text) {
+  constexpr wchar_t kFirstIdeographic = 0x2E80;  // CJK radicals and all that follows
+  int widest = 0;
+  std::size_t start = 0;
+  bool lineStart = true;
+  for (std::size_t i = 0; i <= text.size(); ++i) {
+    const wchar_t c = i < text.size() ? text[i] : L'\n';
+    // The blanks a line begins with are drawn: they count with its first word.
+    if (c == L' ' && lineStart)
+      continue;
+    if (c != L' ' && c != L'\r' && c != L'\n') {
+      lineStart = false;
+      continue;
+    }
+    std::wstring_view word = text.substr(start, i - start);
+    start = i + 1;
+    lineStart = c != L' ';
+    if (word.find_first_not_of(L' ') == std::wstring_view::npos ||
+        std::ranges::any_of(word, [](wchar_t w) { return w >= kFirstIdeographic; }))
+      continue;
+    SIZE size{};
+    GetTextExtentPoint32W(dc, word.data(), static_cast<int>(word.size()), &size);
+    widest = std::max(widest, static_cast<int>(size.cx));
+  }
+  return widest;
+}
+
+// A text with "\n" where its lines end as a window text, where they end in
+// "\r\n", and back.
+std::wstring WithCarriageReturns(std::wstring text) {
+  for (std::size_t at = text.find(L'\n'); at != std::wstring::npos; at = text.find(L'\n', at + 2))
+    text.insert(at, 1, L'\r');
+  return text;
+}
+std::string WithoutCarriageReturns(std::string text) {
+  std::erase(text, '\r');
+  return text;
 }
 
 // The STATIC class's procedure, under the picture box's own.
@@ -197,27 +244,32 @@ HFONT Controls::Font(const FontStyle& style, int stretch) {
   auto found = fonts_.find(key);
   if (found != fonts_.end())
     return found->second;
-  int width = 0;
+  // A bitmap face keeps its widths: a narrower font is of the scalable face.
+  const wchar_t* face = stretch == 100 ? FaceAt(dpi_) : kScalableFace;
+  auto create = [&](int width) {
+    return CreateFontW(-FontPixels(style.points, dpi_), width, 0, 0,
+                       style.bold ? FW_BOLD : FW_NORMAL, FALSE, style.underline, FALSE,
+                       DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_SWISS, face);
+  };
+  HFONT font = create(0);
   if (stretch != 100) {
     // A narrower font: its characters' average width, as a share of the
     // face's own at the same height.
     HDC screen = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(screen, Font(style));
+    HGDIOBJ old = SelectObject(screen, font);
     TEXTMETRICW metrics{};
     GetTextMetricsW(screen, &metrics);
     SelectObject(screen, old);
     ReleaseDC(nullptr, screen);
-    width = std::max(1, MulDiv(metrics.tmAveCharWidth, stretch, 100));
+    DeleteObject(font);
+    font = create(std::max(1, MulDiv(metrics.tmAveCharWidth, stretch, 100)));
   }
-  HFONT font =
-      CreateFontW(-FontPixels(style.points, dpi_), width, 0, 0, style.bold ? FW_BOLD : FW_NORMAL,
-                  FALSE, style.underline, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS,
-                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, FaceAt(dpi_));
   fonts_.emplace(key, font);
   return font;
 }
 
-bool Controls::Fits(HWND control, const ControlRow& row, HFONT font) const {
+bool Controls::Fits(HWND control, const ControlRow& row, HFONT font, int lines) const {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
   text.resize(static_cast<std::size_t>(
       GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
@@ -231,9 +283,13 @@ bool Controls::Fits(HWND control, const ControlRow& row, HFONT font) const {
   HGDIOBJ old = SelectObject(dc, font);
   DrawTextW(dc, text.c_str(), -1, &needed,
             DT_CALCRECT | (button ? DT_SINGLELINE : DT_WORDBREAK | DT_NOPREFIX));
+  const int widest = button ? 0 : WidestWord(dc, text);
+  RECT line{0, 0, client.right, 0};
+  DrawTextW(dc, L"0", 1, &line, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
   SelectObject(dc, old);
   ReleaseDC(control, dc);
-  return needed.right <= client.right - edges && needed.bottom <= client.bottom;
+  return needed.right <= client.right - edges && needed.bottom <= client.bottom &&
+         widest <= client.right && (lines == 0 || needed.bottom <= lines * line.bottom);
 }
 
 void Controls::FitCaption(HWND control) {
@@ -241,16 +297,34 @@ void Controls::FitCaption(HWND control) {
   if (found == windows_.end())
     return;
   const ControlRow& row = table_[static_cast<std::size_t>(found - windows_.begin())];
-  FontStyle style = row.font;
-  HFONT font = Font(style);
+  HFONT font = Font(row.font);
   if (row.kind == ControlKind::Label || row.kind == ControlKind::Button) {
-    constexpr double kSmallestPoints = 8.0;
-    while (style.points > kSmallestPoints && !Fits(control, row, font)) {
-      style.points = std::max(kSmallestPoints, style.points - 0.25);
-      font = Font(style);
-    }
-    for (int stretch = 95; stretch >= 70 && !Fits(control, row, font); stretch -= 5)
-      font = Font(style, stretch);
+    const std::string caption = WithoutCarriageReturns(WindowText(control));
+    std::string shown = caption;
+    auto fontOf = [&](const CaptionShape& shape) {
+      FontStyle style = row.font;
+      style.points = shape.points;
+      return Font(style, shape.stretch);
+    };
+    // Lays the caption out and places the control as `shape` says; returns
+    // the most lines the caption may take.
+    auto place = [&](const CaptionShape& shape) {
+      CaptionLines laidOut = LayOut(row, caption, shape.extent);
+      if (laidOut.text != shown) {
+        shown = laidOut.text;
+        SetWindowTextW(control, WithCarriageReturns(Wide(shown)).c_str());
+      }
+      PixelRect rect =
+          ToClientPixels(table_, InExtent(row, shape.extent), window_, dpi_, direction_);
+      SetWindowPos(control, nullptr, rect.left, rect.top, rect.width, rect.height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      return laidOut.lines;
+    };
+    CaptionShape shape = ui::FitCaption(row, [&](const CaptionShape& candidate) {
+      return Fits(control, row, fontOf(candidate), place(candidate));
+    });
+    place(shape);
+    font = fontOf(shape);
   }
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }

@@ -63,17 +63,20 @@ class Controls {
   // The font of the window's default style at the current DPI.
   HFONT DefaultFont() const;
 
-  // Gives `control`, a caption or a button, its row's font where its text
-  // fits it whole, else a smaller one, in steps of a quarter point down to
-  // 8 points, and then a narrower one: a translation, or a face wider than
-  // the classic one, is never cut. Called again when its text changes.
+  // Gives `control`, a caption or a button, the font, and where its row
+  // has room the box and the lines, in which its text is whole, as FitCaption
+  // (ui/caption_fit.h) decides from what the control measures: a
+  // translation, a face wider than the classic one or a long result is never
+  // cut. Called again when its text changes.
   void FitCaption(HWND control);
 
  private:
   // Points, bold, underline, and the width in percent of the face's own.
   using FontKey = std::tuple<double, bool, bool, int>;
   HFONT Font(const FontStyle& style, int stretch = 100);
-  bool Fits(HWND control, const ControlRow& row, HFONT font) const;
+  // Whether the text of `control` is whole in `font`, in no more than
+  // `lines` lines unless that is 0.
+  bool Fits(HWND control, const ControlRow& row, HFONT font, int lines) const;
 
   HWND parent_;
   std::span<const ControlRow> table_;

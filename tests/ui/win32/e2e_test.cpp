@@ -764,6 +764,88 @@ Ink InkOf(HWND control) {
   return ink;
 }
 
+// The text a label shows on the screen, inside its border: the rows of its
+// ink, in bands of rows with ink, and where the ink ends on the right, from
+// the client area's left edge.
+struct InkLines {
+  std::vector<std::pair<int, int>> bands;  // first and last row
+  int right = -1;
+  int width = 0;
+  int height = 0;
+};
+
+InkLines InkLinesOf(HWND control) {
+  Picture picture = PictureOf(control);
+  RECT window, client;
+  GetWindowRect(control, &window);
+  GetClientRect(control, &client);
+  MapWindowPoints(control, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+  OffsetRect(&client, -window.left, -window.top);
+  InkLines ink;
+  ink.width = client.right - client.left;
+  ink.height = client.bottom - client.top;
+  bool inBand = false;
+  for (int y = 0; y < ink.height; ++y) {
+    bool any = false;
+    for (int x = 0; x < ink.width; ++x) {
+      std::uint32_t p = picture.at(client.left + x, client.top + y);
+      if (((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) < 3 * 96) {
+        any = true;
+        ink.right = std::max(ink.right, x);
+      }
+    }
+    if (any && !inBand)
+      ink.bands.push_back({y, y});
+    if (any)
+      ink.bands.back().second = y;
+    inBand = any;
+  }
+  return ink;
+}
+
+// A result of any magnitude as the screen shows it, up to the largest the
+// program computes (about 10^305 feet): its number on one line with its unit,
+// or over it, and the ink of each line whole inside the border: a line cut
+// at the bottom or on the right would leave its ink against the edge.
+TEST_P(QuorvelTest, AResultOfAnyMagnitudeIsWholeOnTheScreen) {
+  const struct {
+    const wchar_t* focal;
+    const wchar_t* aperture;
+    const wchar_t* caption;
+  } results[] = {
+      {L"5000", L"1", L" 273416.67 ft."},        {L"1e5", L"-1", L"-109366666.67 ft."},
+      {L"1e7", L"-1", L"-1093666666666.67 ft."}, {L"1e8", L"1", L" 109366666666667 ft."},
+      {L"1e10", L"1", L" 1.09367E+18 ft."},      {L"1e150", L"-1", L"-1.09367E+298 ft."},
+      {L"1e154", L"4", L" 2.73417E+305 ft."},    {L"50", L"8", L" 3.42 ft."},
+  };
+  for (const auto& r : results) {
+    std::wstring caption = r.caption;
+    std::wstring broken = caption;
+    broken.replace(caption.rfind(L' '), 1, L"\r\n");
+    Calculate(r.focal, r.aperture);
+    std::wstring shown;
+    ASSERT_TRUE(WaitFor([&] {
+      shown = Text(Control("iHyper"));
+      return shown == caption || shown == broken;
+    })) << std::string(caption.begin(), caption.end())
+        << " shown as " << std::string(shown.begin(), shown.end());
+    const std::size_t lines = shown == caption ? 1 : 2;
+    // The ink, once it is drawn and still.
+    InkLines ink;
+    EXPECT_TRUE(WaitFor([&] {
+      InkLines before = ink;
+      ink = InkLinesOf(Control("iHyper"));
+      return ink.bands.size() == lines && ink.bands == before.bands && ink.right == before.right;
+    })) << std::string(caption.begin(), caption.end())
+        << ": " << ink.bands.size() << " lines of ink for " << lines;
+    ASSERT_FALSE(ink.bands.empty());
+    EXPECT_LT(ink.bands.back().second, ink.height - 1)
+        << std::string(caption.begin(), caption.end()) << ": cut at the bottom";
+    EXPECT_LT(ink.right, ink.width - 1)
+        << std::string(caption.begin(), caption.end()) << ": cut on the right";
+  }
+}
+
 // About's icon takes the focus with Tab and shows it on the screen: a focus
 // rectangle just inside its sunken border, gone again when the focus moves on.
 TEST_P(QuorvelTest, AboutsIconShowsTheFocus) {

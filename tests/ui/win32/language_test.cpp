@@ -13,7 +13,9 @@
 #include <vector>
 
 #include "app/catalogue.h"
+#include "app/number_format.h"
 #include "app/translation.h"
+#include "calc/hyperfocal.h"
 #include "tests/support/recording_desktop.h"
 #include "ui/about_table.h"
 #include "ui/form1_table.h"
@@ -131,6 +133,132 @@ TEST(Win32LanguageTest, EveryCaptionIsWholeInEveryLanguage) {
         }
       }
       EXPECT_EQ(checked, 13) << "every caption of both windows, the result's too";
+    }
+  }
+}
+
+// The lines of a window text, and the height of one, as `control` draws
+// them in its font: each line on its own, and the whole text wrapped in the
+// control's width as a label wraps it.
+struct DrawnLines {
+  std::vector<int> widths;
+  int lineHeight = 0;
+  int wrappedHeight = 0;
+};
+
+DrawnLines LinesOf(HWND control) {
+  std::wstring text = Wide(WindowText(control));
+  RECT client;
+  GetClientRect(control, &client);
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  DrawnLines drawn;
+  for (std::size_t start = 0;;) {
+    std::size_t end = std::min(text.find(L"\r\n", start), text.size());
+    RECT line{0, 0, 0, 0};
+    DrawTextW(dc, text.c_str() + start, static_cast<int>(end - start), &line,
+              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    drawn.widths.push_back(line.right);
+    drawn.lineHeight = line.bottom;
+    if (end == text.size())
+      break;
+    start = end + 2;
+  }
+  RECT wrapped{0, 0, client.right, 0};
+  DrawTextW(dc, text.c_str(), -1, &wrapped, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  drawn.wrappedHeight = wrapped.bottom;
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return drawn;
+}
+
+// A result of any magnitude, both signs, up to the largest the program
+// computes (about 10^305 feet), in every language at 100, 150 and 200 %:
+// on one line or its number over its unit, each line as the label draws it
+// within its width and none broken again, at 8 points or more, in a box that
+// stays in its frame clear of the other controls; laid out again when the
+// DPI changes. The worked examples keep the table's box and one line.
+TEST(Win32LanguageTest, AResultOfAnyMagnitudeIsWholeInEveryLanguage) {
+  const struct {
+    const char* focal;
+    const char* aperture;
+    bool worked;  // a result that fits the table's box
+  } results[] = {
+      {"50", "8", true},    {"0", "8", true},      {"1000", "-1", true},  {"5000", "1", false},
+      {"1e5", "-1", false}, {"1e6", "1", false},   {"1e7", "-1", false},  {"1e8", "1", false},
+      {"1e10", "1", false}, {"1e15", "-1", false}, {"1e154", "4", false}, {"1e150", "-1", false},
+  };
+  for (const char* language : {"", "de", "ja", "ar", "qps_ploc"}) {
+    std::optional<InstalledCatalogue> catalogue;
+    if (*language)
+      catalogue.emplace(language);
+    Windows windows;
+    HWND form = windows.form.hwnd();
+    auto control = [&](std::string_view name) {
+      return windows.Control(form, kForm1Controls, name);
+    };
+    HWND result = control("iHyper");
+    const Direction direction =
+        TextsRightToLeft() ? Direction::RightToLeft : Direction::LeftToRight;
+    for (UINT dpi : {96u, 144u, 192u}) {
+      RECT frame;
+      GetWindowRect(form, &frame);
+      SendMessageW(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&frame));
+      const PixelRect inside = ToClientPixels(kForm1Controls, *FindRow(kForm1Controls, "Frame1"),
+                                              kForm1Window, dpi, direction);
+      // The last result of the DPI before, laid out again, then each result.
+      for (std::size_t i = 0; i <= std::size(results); ++i) {
+        std::string shown = WindowText(result);
+        std::string caption = shown;
+        if (std::size_t lineEnd = caption.find("\r\n"); lineEnd != std::string::npos)
+          caption.replace(lineEnd, 2, " ");
+        std::string where = (*language ? language : "en") + std::string(" at ") +
+                            std::to_string(dpi) + " DPI: \"" + caption + "\"";
+        if (i > 0) {
+          const auto& r = results[i - 1];
+          SetWindowTextW(control("iFocal"), Wide(r.focal).c_str());
+          SetWindowTextW(control("iAperature"), Wide(r.aperture).c_str());
+          SendMessageW(form, WM_COMMAND, static_cast<WPARAM>(GetDlgCtrlID(control("cCalculate"))),
+                       0);
+          ASSERT_TRUE(windows.desktop.messages.empty()) << r.focal << " mm at f/" << r.aperture;
+          shown = WindowText(result);
+          caption = CalcHyperfocal(r.focal, r.aperture, kPlainFormat);
+          where +=
+              std::string(", then ") + r.focal + " mm at f/" + r.aperture + ", \"" + caption + "\"";
+        }
+        if (caption.empty())
+          continue;  // no result yet
+        std::string brokenBeforeUnit = caption;
+        brokenBeforeUnit.replace(caption.find_last_of(' '), 1, "\r\n");
+        EXPECT_TRUE(shown == caption || shown == brokenBeforeUnit)
+            << where << " shown as " << shown;
+        const int lines = shown == caption ? 1 : 2;
+        DrawnLines drawn = LinesOf(result);
+        RECT client;
+        GetClientRect(result, &client);
+        for (int width : drawn.widths)
+          EXPECT_LE(width, client.right) << where;
+        EXPECT_EQ(drawn.wrappedHeight, lines * drawn.lineHeight) << where << ": broken again";
+        EXPECT_LE(drawn.wrappedHeight, client.bottom) << where;
+        EXPECT_GE(FontHeight(result), FontPixels(8, dpi)) << where << ": below 8 points";
+        PixelRect box = ClientRect(result);
+        EXPECT_GT(box.left, inside.left) << where;
+        EXPECT_LT(box.left + box.width, inside.left + inside.width) << where;
+        EXPECT_LT(box.top + box.height, inside.top + inside.height) << where;
+        for (const ControlRow& row : kForm1Controls) {
+          PixelRect other = ClientRect(control(row.name));
+          bool apart = row.parent != "Frame1" || row.name == "iHyper" ||
+                       other.left >= box.left + box.width || box.left >= other.left + other.width ||
+                       other.top >= box.top + box.height || box.top >= other.top + other.height;
+          EXPECT_TRUE(apart) << where << " covers " << row.name;
+        }
+        if (i > 0 && results[i - 1].worked) {
+          EXPECT_EQ(box, ToClientPixels(kForm1Controls, *FindRow(kForm1Controls, "iHyper"),
+                                        kForm1Window, dpi, direction))
+              << where;
+          EXPECT_EQ(lines, 1) << where;
+        }
+      }
     }
   }
 }
