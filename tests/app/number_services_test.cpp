@@ -107,6 +107,7 @@ TEST(ToNumberTest, ReadsTextsOfAnyLength) {
       {"0," + zeros + "25e150001", kComma, 2.5},
       {"0." + zeros + "1e-200000", kPlainFormat, 0},
       {zeros + "8", kPlainFormat, 8},
+      {zeros + "1e-400", kPlainFormat, 0},  // leading zeros add nothing to the size
       {"2.8" + zeros, kPlainFormat, 2.8},
       {halfway + "1", kPlainFormat, 9007199254740994.0},
       {halfway, kPlainFormat, 9007199254740992.0},
@@ -118,6 +119,7 @@ TEST(ToNumberTest, ReadsTextsOfAnyLength) {
       "1" + std::string(400, '0'),
       "0." + zeros + "1e200000",
       "1e1" + zeros,
+      zeros + "1e400",
   };
   for (const std::string& text : tooLarge) {
     EXPECT_EQ(KindThrownBy([&] { ToNumber(text, kPlainFormat); }), Kind::Overflow)

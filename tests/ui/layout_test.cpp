@@ -81,6 +81,39 @@ TEST(LayoutTest, TabOrderReadingOrderAndOverlaps) {
   EXPECT_TRUE(CaptionsBeneath(kAboutControls).empty());
 }
 
+TEST(LayoutTest, ACaptionIsBeneathOnlyWhatItOverlaps) {
+  // A box at 100..150 across and 100..120 down, and a caption beside it:
+  // edges that only touch are no overlap, one twip more is.
+  const ControlRow box{.name = "box",
+                       .kind = ControlKind::TextBox,
+                       .left = 100,
+                       .top = 100,
+                       .width = 50,
+                       .height = 20};
+  const struct {
+    const char* what;
+    ControlRow caption;
+    bool beneath;
+  } cases[] = {
+      {"touching its left edge", {.left = 60, .top = 100, .width = 40, .height = 20}, false},
+      {"touching its right edge", {.left = 150, .top = 100, .width = 40, .height = 20}, false},
+      {"touching its top edge", {.left = 100, .top = 80, .width = 50, .height = 20}, false},
+      {"touching its bottom edge", {.left = 100, .top = 120, .width = 50, .height = 20}, false},
+      {"one twip over its left edge", {.left = 61, .top = 100, .width = 40, .height = 20}, true},
+      {"one twip over its right edge", {.left = 149, .top = 100, .width = 40, .height = 20}, true},
+      {"one twip over its top edge", {.left = 100, .top = 81, .width = 50, .height = 20}, true},
+      {"one twip over its bottom edge", {.left = 100, .top = 119, .width = 50, .height = 20}, true},
+      {"inside it", {.left = 110, .top = 105, .width = 10, .height = 5}, true},
+      {"over it, in a frame",
+       {.parent = "frame", .left = 100, .top = 100, .width = 50, .height = 20},
+       false},
+  };
+  for (const auto& c : cases) {
+    const ControlRow table[] = {box, c.caption};
+    EXPECT_EQ(CaptionsBeneath(table).size(), c.beneath ? 1u : 0u) << c.what;
+  }
+}
+
 }  // namespace
 }  // namespace quorvel::ui
 
