@@ -133,26 +133,6 @@ bool HidesInvisibleCharacter(std::string_view text, const NumberFormat& format) 
   return true;
 }
 
-namespace {
-
-// Adds one unit in the last digit of [first, last), skipping the point; may
-// write one digit in front of `first`, and returns the new start.
-char* RoundUpLastDigit(char* first, char* last) {
-  for (char* p = last; p-- != first;) {
-    if (*p == '.')
-      continue;
-    if (*p != '9') {
-      ++*p;
-      return first;
-    }
-    *p = '0';
-  }
-  *--first = '1';
-  return first;
-}
-
-}  // namespace
-
 std::string FormatValue(double value, const NumberFormat& format) {
   if (std::isnan(value))
     return "NaN";
@@ -161,19 +141,21 @@ std::string FormatValue(double value, const NumberFormat& format) {
 
   // std::to_chars rounds exact halves to even. An exact half of a cent is
   // odd / 8 (10^2 contributes only its power of two to a binary fraction),
-  // so it is written exactly with three decimals and rounded up on the text.
+  // so it is written exactly with three decimals (.125, .375, .625 or .875)
+  // and rounded up on the text: the cent before the 5 is 2 or 7, and grows
+  // by one without a carry.
   double magnitude = std::fabs(value);
   double eighths = std::ldexp(magnitude, 3);
   bool half = eighths < 0x1p53 && std::fmod(eighths, 2.0) == 1.0;
 
-  // Room for 309 integer digits, the point, three decimals and a carry.
+  // Room for 309 integer digits, the point and three decimals.
   std::array<char, 320> buffer;
-  char* first = buffer.data() + 1;
+  char* first = buffer.data();
   char* last = std::to_chars(first, buffer.data() + buffer.size(), magnitude,
                              std::chars_format::fixed, half ? 3 : 2)
                    .ptr;
   if (half)
-    first = RoundUpLastDigit(first, --last);
+    ++*(--last - 1);
 
   std::string_view digits(first, static_cast<std::size_t>(last - first));  // "ddd.dd"
   bool zero = digits.find_first_not_of("0.") == std::string_view::npos;
