@@ -394,19 +394,21 @@ def run_in_arabic(executable):
             program.process.wait()
 
 
-def main():
+def run_checks(script, name, *runs):
+    """The command line of a test script: each of `runs` given the program
+    named by the one argument; exit code 0 when all their checks pass."""
     if len(sys.argv) != 2:
-        print("usage: e2e_test.py PATH-TO-QUORVEL", file=sys.stderr)
+        print(f"usage: {script} PATH-TO-QUORVEL", file=sys.stderr)
         return 2
     try:
-        run(os.path.abspath(sys.argv[1]))
-        run_in_arabic(os.path.abspath(sys.argv[1]))
+        for run_one in runs:
+            run_one(os.path.abspath(sys.argv[1]))
     except Failure as failure:
         print(f"FAILED: {failure}", file=sys.stderr)
         return 1
-    print("end-to-end: all checks passed")
+    print(f"{name}: all checks passed")
     return 0
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_checks("e2e_test.py", "end-to-end", run, run_in_arabic))

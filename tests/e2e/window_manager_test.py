@@ -17,7 +17,7 @@ import subprocess
 import sys
 import tempfile
 
-from e2e_test import TIMEOUT, Failure, Program, check, wait_for
+from e2e_test import TIMEOUT, Failure, Program, check, run_checks, wait_for
 
 
 def xprop(*args):
@@ -110,18 +110,5 @@ def run(executable):
         openbox.wait()
 
 
-def main():
-    if len(sys.argv) != 2:
-        print("usage: window_manager_test.py PATH-TO-QUORVEL", file=sys.stderr)
-        return 2
-    try:
-        run(os.path.abspath(sys.argv[1]))
-    except Failure as failure:
-        print(f"FAILED: {failure}", file=sys.stderr)
-        return 1
-    print("window manager: all checks passed")
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_checks("window_manager_test.py", "window manager", run))
