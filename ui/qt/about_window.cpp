@@ -73,8 +73,10 @@ AboutWindow::~AboutWindow() {
     return;
   // Closed, not only hidden, so that the program ends if it was the last
   // window; deleted later, not now, as this may run inside one of the
-  // dialog's own handlers.
-  dialog_->disconnect();
+  // dialog's own handlers. Only this window's own connections are cut: Qt's
+  // accessibility cache listens for the dialog's end, and cut off from it,
+  // it would hand a stale entry to the next window made at the same address.
+  dialog_->disconnect(dialog_);
   dialog_->close();
   dialog_->deleteLater();
 }

@@ -208,8 +208,11 @@ TEST_F(AboutTest, OkEnterEscapeAndCloseBoxUnloadAndAboutReloads) {
     // Texts and place changed while open must be built afresh by the next load.
     AboutControl<QLabel>("lblVersion")->setText("stale");
     AboutDialog()->move(10, 10);
+    QAccessible::Id id = QAccessible::uniqueId(QAccessible::queryAccessibleInterface(window));
     closer.close();
     Settle();
+    EXPECT_EQ(QAccessible::accessibleInterface(id), nullptr)
+        << closer.how << ": a screen reader could still reach the closed window";
     EXPECT_EQ(about->window(), nullptr) << closer.how;
     EXPECT_EQ(AboutDialog(), nullptr) << closer.how;
     EXPECT_TRUE(window.isNull()) << closer.how;
