@@ -52,20 +52,40 @@ ensure_test_locale() {
 WINDOWS_TEST_LOCALES=(de_DE fr_FR es_ES ja_JP zh_CN ar_EG)
 
 # Starts a private Xvfb display (extra Xvfb options as arguments) and points
-# DISPLAY and a fresh XDG_RUNTIME_DIR at it; stop_xvfb ends it.
+# DISPLAY and a fresh XDG_RUNTIME_DIR at it; stop_xvfb ends it. Xvfb picks a
+# free display number itself and writes it once it is ready; a server that
+# lost a race for a number with another starting at the same moment ends
+# without writing one, so it is tried again, and its messages shown if every
+# try fails.
 start_xvfb() {
-  local fd number
-  exec {fd}<> <(:)
-  Xvfb -displayfd "$fd" "$@" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  XVFB_PID=$!
-  read -r -u "$fd" number
-  exec {fd}>&-
+  local fd number="" try
   XVFB_RUNTIME="$(mktemp -d)"
-  export DISPLAY=":$number" XDG_RUNTIME_DIR="$XVFB_RUNTIME"
+  for try in 1 2 3; do
+    exec {fd}<> <(:)
+    Xvfb -displayfd "$fd" "$@" -screen 0 1024x768x24 -nolisten tcp >"$XVFB_RUNTIME/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    read -r -t 30 -u "$fd" number || true
+    exec {fd}>&-
+    if [ -n "$number" ] && kill -0 "$XVFB_PID" 2>/dev/null; then
+      export DISPLAY=":$number" XDG_RUNTIME_DIR="$XVFB_RUNTIME"
+      return 0
+    fi
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+    number=""
+  done
+  echo "Xvfb did not start:" >&2
+  cat "$XVFB_RUNTIME/xvfb.log" >&2
+  return 1
 }
 
+# Waits for the server to end, so that its display number and lock are free
+# for the next one.
 stop_xvfb() {
-  kill "${XVFB_PID:-}" 2>/dev/null || true
+  if [ -n "${XVFB_PID:-}" ]; then
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+  fi
   rm -rf "${XVFB_RUNTIME:-}"
 }
 
