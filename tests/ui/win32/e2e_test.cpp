@@ -275,6 +275,10 @@ class QuorvelRun : public ::testing::Test {
 };
 
 // A run at the DPI the test asks for.
+// The tests that do not depend on the DPI, or compare two themselves, start
+// the program where they say.
+class QuorvelOnceTest : public QuorvelRun {};
+
 class QuorvelTest : public QuorvelRun, public ::testing::WithParamInterface<UINT> {
  protected:
   void SetUp() override { Start(GetParam()); }
@@ -402,9 +406,8 @@ TEST_P(QuorvelTest, AnErrorIsShownAndTheFocusGoesBackToTheBoxAtFault) {
 // Pasted with Ctrl+V from another program: the line breaks and invisible
 // characters that come along around a number are blanks, and one inside it
 // is named in the message.
-TEST_P(QuorvelTest, PastedNumbersBringLineBreaksAndInvisibleCharacters) {
-  if (GetParam() != 96)
-    GTEST_SKIP() << "pasting does not depend on the DPI";
+TEST_F(QuorvelOnceTest, PastedNumbersBringLineBreaksAndInvisibleCharacters) {
+  ASSERT_NO_FATAL_FAILURE(Start(96));
   const struct {
     const wchar_t* focal;
     const wchar_t* aperture;
@@ -534,9 +537,8 @@ TEST_P(QuorvelTest, ClosingTheMainWindowLeavesAboutUntilItCloses) {
 // A minimised About, which another program or a window manager under Wine
 // may make of it, comes back in front: with the About command, and when the
 // main window closes and leaves the program running for it.
-TEST_P(QuorvelTest, AMinimisedAboutComesBack) {
-  if (GetParam() != 96)
-    GTEST_SKIP() << "does not depend on the DPI";
+TEST_F(QuorvelOnceTest, AMinimisedAboutComesBack) {
+  ASSERT_NO_FATAL_FAILURE(Start(96));
   HWND about = OpenAbout();
   ASSERT_NE(about, nullptr);
   ShowWindow(about, SW_MINIMIZE);
@@ -898,9 +900,8 @@ TEST_P(QuorvelTest, AboutsIconShowsTheFocus) {
 // The texts keep growing with the DPI beyond 150 %, where the classic bitmap
 // face stops: from 144 to 192 DPI a prompt's ink and the bold heading's grow
 // by a third in width and height, and the heading keeps its weight.
-TEST_P(QuorvelTest, TextsKeepGrowingBeyond150Percent) {
-  if (GetParam() != 144)
-    GTEST_SKIP() << "compares 144 with 192 DPI once";
+TEST_F(QuorvelOnceTest, TextsKeepGrowingBeyond150Percent) {
+  ASSERT_NO_FATAL_FAILURE(Start(144));
   const char* labels[] = {"Label1", "Label3"};
   Ink at144[2];
   for (int i = 0; i < 2; ++i) {
@@ -1023,9 +1024,8 @@ class ColourScheme {
 
 // Every text of both windows reads at 4.5:1 or better in the contrast
 // themes: High Contrast Black and White, and the default scheme.
-TEST_P(QuorvelTest, EveryTextReadsInContrastThemes) {
-  if (GetParam() != 96)
-    GTEST_SKIP() << "the colours do not depend on the DPI";
+TEST_F(QuorvelOnceTest, EveryTextReadsInContrastThemes) {
+  ASSERT_NO_FATAL_FAILURE(Start(96));
   const struct {
     const char* name;
     std::initializer_list<std::pair<const wchar_t*, const wchar_t*>> colours;
