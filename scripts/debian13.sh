@@ -8,13 +8,15 @@
 # scripts/package.sh) into a clean Debian 13 root and starts it
 # (scripts/check-package.sh). Needs root. Leaves nothing mounted; the roots
 # stay in build/debian13 until the next run.
-# Usage: scripts/debian13.sh
+# "prepare" only makes the roots and installs in the first the packages the
+# tests need: it needs nothing built here, so CI runs it in the background
+# while it builds, and the next run without it takes the roots it left.
+# Usage: scripts/debian13.sh [prepare]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib.sh
 install_packages debootstrap
 
-deb=$(ls build/release/package/quorvel_*.deb)
 work="$PWD/build/debian13"
 # The Debian archive this machine installs from: the URI of its main suite.
 mirror=$(apt-get indextargets --format '$(RELEASE) $(URI)' 'Created-By: Packages' |
@@ -53,15 +55,36 @@ copy_sources() {
   git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$1/src"
 }
 
-rm -rf "$work"
-mkdir -p "$work"
-echo "Making a Debian 13 root from $mirror"
-debootstrap --variant=minbase trixie "$work/base" "$mirror" >"$work/debootstrap.log" 2>&1 ||
-  { tail -20 "$work/debootstrap.log" >&2; exit 1; }
-# A clean root for the package, before anything is built in the other one.
-cp -a "$work/base" "$work/clean"
+# The roots, and in the first what test.sh and test-windows.sh install.
+prepare() {
+  rm -rf "$work"
+  mkdir -p "$work"
+  echo "Making a Debian 13 root from $mirror"
+  debootstrap --variant=minbase trixie "$work/base" "$mirror" >"$work/debootstrap.log" 2>&1 ||
+    { tail -20 "$work/debootstrap.log" >&2; exit 1; }
+  # A clean root for the package, before anything is installed in the other.
+  cp -a "$work/base" "$work/clean"
+  copy_sources "$work/base"
+  in_root "$work/base" 'cd /src && source scripts/lib.sh &&
+    install_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" &&
+    ensure_test_locale de_DE "${WINDOWS_TEST_LOCALES[@]}"'
+  touch "$work/prepared"
+}
+
+if [ "${1:-}" = prepare ]; then
+  prepare
+  exit 0
+fi
+if [ -f "$work/prepared" ]; then
+  rm "$work/prepared"
+else
+  prepare
+  rm "$work/prepared"
+fi
+deb=$(ls build/release/package/quorvel_*.deb)
 
 echo "== Debian 13: test.sh and test-windows.sh"
+rm -rf "$work/base/src"
 copy_sources "$work/base"
 in_root "$work/base" "cd /src && scripts/test.sh && scripts/test-windows.sh"
 
