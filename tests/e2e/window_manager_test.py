@@ -17,7 +17,7 @@ import subprocess
 import sys
 import tempfile
 
-from e2e_test import TIMEOUT, Failure, Program, check, run_checks, wait_for
+from e2e_test import START_TIMEOUT, TIMEOUT, Failure, Program, check, run_checks, wait_for
 
 
 def xprop(*args):
@@ -39,9 +39,10 @@ def start_openbox():
     return openbox
 
 
-def window_id(program, title):
+def window_id(program, title, timeout=None):
     found = wait_for(f"X window {title!r}",
-                     lambda: program.xdotool("search", "--onlyvisible", "--name", f"^{title}$"))
+                     lambda: program.xdotool("search", "--onlyvisible", "--name", f"^{title}$"),
+                     timeout)
     return found.split()[0]
 
 
@@ -73,7 +74,7 @@ def run(executable):
     openbox = start_openbox()
     program = Program(executable)
     try:
-        main = window_id(program, "Morlith")
+        main = window_id(program, "Morlith", START_TIMEOUT)
         activate(program, main)
         program.open_about()
         about = window_id(program, "About Quorvel")
