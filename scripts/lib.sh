@@ -54,9 +54,8 @@ WINDOWS_TEST_LOCALES=(de_DE fr_FR es_ES ja_JP zh_CN ar_EG)
 # Starts a private Xvfb display (extra Xvfb options as arguments) and points
 # DISPLAY and a fresh XDG_RUNTIME_DIR at it; stop_xvfb ends it. Xvfb picks a
 # free display number itself and writes it once it is ready; a server that
-# lost a race for a number with another starting at the same moment ends
-# without writing one, so it is tried again, and its messages shown if every
-# try fails.
+# ends without writing one, or does not answer at it, is started again, and
+# its messages shown if every try fails.
 start_xvfb() {
   local fd number="" try
   XVFB_RUNTIME="$(mktemp -d)"
@@ -66,7 +65,7 @@ start_xvfb() {
     XVFB_PID=$!
     read -r -t 30 -u "$fd" number || true
     exec {fd}>&-
-    if [ -n "$number" ] && kill -0 "$XVFB_PID" 2>/dev/null; then
+    if [ -n "$number" ] && xvfb_answers ":$number"; then
       export DISPLAY=":$number" XDG_RUNTIME_DIR="$XVFB_RUNTIME"
       return 0
     fi
@@ -77,6 +76,22 @@ start_xvfb() {
   echo "Xvfb did not start:" >&2
   cat "$XVFB_RUNTIME/xvfb.log" >&2
   return 1
+}
+
+# Whether the server just started answers at display $1 and is still running
+# after that: one that lost its number to another server started at the same
+# moment may write the number and end. Where xdpyinfo is not installed (the
+# Windows tests), that it still runs.
+xvfb_answers() {
+  if command -v xdpyinfo >/dev/null; then
+    local try
+    for try in 1 2 3 4 5 6 7 8 9 10; do
+      if DISPLAY="$1" xdpyinfo >/dev/null 2>&1; then break; fi
+      [ "$try" -lt 10 ] || return 1
+      sleep 0.5
+    done
+  fi
+  kill -0 "$XVFB_PID" 2>/dev/null
 }
 
 # Waits for the server to end, so that its display number and lock are free

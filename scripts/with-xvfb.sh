@@ -7,4 +7,10 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 trap stop_xvfb EXIT
-"$@"
+code=0
+"$@" || code=$?
+if [ "$code" -ne 0 ]; then
+  echo "(the command ended with $code; the display was $DISPLAY, and its server said:)" >&2
+  cat "$XVFB_RUNTIME/xvfb.log" >&2
+fi
+exit "$code"
